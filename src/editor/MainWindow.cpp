@@ -1,0 +1,213 @@
+#include "editor/MainWindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <cmath>
+
+#include "editor/AppInfo.h"
+#include "editor/CanvasWidget.h"
+#include "editor/frmDelete.h"
+
+namespace vantrel {
+
+namespace {
+
+constexpr int kTwipsPerPixel = 15;
+constexpr int Px(int twips) { return twips / kTwipsPerPixel; }
+
+// The coordinate frame takes mouse presses itself, so a press on it never reaches corner picking.
+class InfoFrame : public QGroupBox {
+public:
+    using QGroupBox::QGroupBox;
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override { event->accept(); }
+};
+
+std::uint32_t WindowBackgroundColor() {
+    const QColor color = QApplication::palette().color(QPalette::Window);
+    return PackColor(color.red(), color.green(), color.blue());
+}
+
+}  // namespace
+
+MainWindow::MainWindow(UserInteraction* ui, QWidget* parent)
+    : QMainWindow(parent),
+      ownUi_(ui ? nullptr : std::make_unique<QtUserInteraction>(this)),
+      canvas_(WindowBackgroundColor()),
+      editor_(ui ? *ui : *ownUi_, *this, canvas_),
+      endProgram_([] { QCoreApplication::exit(0); }) {
+    setObjectName(QStringLiteral("MainWindow"));
+    setWindowTitle(QString::fromUtf8(kMainWindowCaption));
+    // Sizable, with a minimize button and no maximize button.
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    setWindowIcon(QIcon(QStringLiteral(":/vantrel/icon48.png")));
+
+    canvasWidget_ = new CanvasWidget(canvas_, this);
+    canvasWidget_->setObjectName(QStringLiteral("canvas"));
+    canvasWidget_->onMousePress = [this](Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y) {
+        editor_.MouseDown(static_cast<std::int16_t>(button), static_cast<std::int16_t>(modifiers),
+                          static_cast<float>(x * kTwipsPerPixel), static_cast<float>(y * kTwipsPerPixel));
+    };
+    setCentralWidget(canvasWidget_);
+    buildFrame();
+    buildMenus();
+
+    // Presenting progress while a texture paints: show what is painted so far, then let pending
+    // window events (menu commands, mouse presses) run.
+    canvas_.setProgressHandler([this] {
+        canvasWidget_->repaint();
+        QCoreApplication::processEvents();
+    });
+
+    // Design client area 5145 x 3195 twips below the menu bar.
+    resize(Px(5145), Px(3195) + menuBar()->sizeHint().height());
+
+    editor_.Load();
+}
+
+MainWindow::~MainWindow() {
+    canvas_.setProgressHandler(nullptr);
+    if (deleteDialog_) delete deleteDialog_.data();
+}
+
+void MainWindow::buildFrame() {
+    fraInfo = new InfoFrame(canvasWidget_);
+    fraInfo->setObjectName(QStringLiteral("fraInfo"));
+    fraInfo->setGeometry(Px(2520), Px(1320), Px(2535), Px(1215));
+
+    struct Row {
+        const char* labelName;
+        const char* caption;
+        int labelLeft, labelWidth;
+        const char* boxName;
+        int boxLeft;
+        int top;
+        QLineEdit** box;
+    };
+    const Row rows[] = {
+        {"Label1", "Top:", 120, 375, "txtTop", 600, 240, &txtTop},
+        {"Label2", "Left:", 1200, 375, "txtLeft", 1680, 240, &txtLeft},
+        {"Label3", "Bottom:", 120, 615, "txtBottom", 720, 720, &txtBottom},
+        {"Label4", "Right:", 1320, 495, "txtRight", 1920, 720, &txtRight},
+    };
+    for (const Row& row : rows) {
+        auto* label = new QLabel(QString::fromUtf8(row.caption), fraInfo);
+        label->setObjectName(QString::fromUtf8(row.labelName));
+        label->setGeometry(Px(row.labelLeft), Px(row.top), Px(row.labelWidth), Px(255));
+        auto* edit = new QLineEdit(fraInfo);
+        edit->setObjectName(QString::fromUtf8(row.boxName));
+        edit->setGeometry(Px(row.boxLeft), Px(row.top), Px(495), Px(285));
+        *row.box = edit;
+    }
+    setTabOrder(txtTop, txtLeft);
+    setTabOrder(txtLeft, txtBottom);
+    setTabOrder(txtBottom, txtRight);
+}
+
+void MainWindow::buildMenus() {
+    struct Item {
+        const char* name;
+        const char* caption;  // nullptr for a separator
+        QKeySequence shortcut;
+        std::function<void()> run;
+    };
+    const auto addMenu = [this](const char* name, const char* caption, const std::vector<Item>& items) {
+        QMenu* menu = menuBar()->addMenu(QString::fromUtf8(caption));
+        menu->setObjectName(QString::fromUtf8(name));
+        menu->menuAction()->setObjectName(QString::fromUtf8(name));
+        for (const Item& item : items) {
+            QAction* action = item.caption ? menu->addAction(QString::fromUtf8(item.caption)) : menu->addSeparator();
+            action->setObjectName(QString::fromUtf8(item.name));
+            if (!item.shortcut.isEmpty()) action->setShortcut(item.shortcut);
+            if (item.run) connect(action, &QAction::triggered, this, item.run);
+        }
+    };
+    addMenu("mnuFile", "File",
+            {{"mnuFileOpen", "Open", QKeySequence(Qt::CTRL | Qt::Key_O), [this] { mnuFileOpen_Click(); }},
+             {"mnuDivider3", nullptr, {}, {}},
+             {"mnuFileSave", "Save", QKeySequence(Qt::CTRL | Qt::Key_S), [this] { mnuFileSave_Click(); }},
+             {"mnuFileSaveAs", "Save As", {}, [this] { mnuFileSaveAs_Click(); }},
+             {"mnuDivider1", nullptr, {}, {}},
+             {"mnuFileExit", "Exit", {}, [this] { mnuFileExit_Click(); }}});
+    addMenu("mnuEdit", "Edit",
+            {{"mnuEditComplete", "Complete Entry", QKeySequence(Qt::CTRL | Qt::Key_E),
+              [this] { mnuEditComplete_Click(); }},
+             {"mnuDivider2", nullptr, {}, {}},
+             {"mnuEditBackground", "Select Background Color", {}, [this] { mnuEditBackground_Click(); }},
+             {"mnuDivider4", nullptr, {}, {}},
+             {"mnuEditDelete", "Delete Entry", QKeySequence(Qt::CTRL | Qt::Key_D), [this] { mnuEditDelete_Click(); }}});
+    addMenu("mnuHelp", "Help",
+            {{"mnuHelpAbout", "About", {}, [this] { emit aboutRequested(); }},
+             {"mnuHelpOnline", "Online Tutorial", {}, [this] { emit onlineTutorialRequested(); }}});
+}
+
+void MainWindow::mnuFileExit_Click() {
+    if (editor_.Exit()) endProgram_();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    // Closing with the title bar's close control asks about unsaved work, as Exit does.
+    if (editor_.CloseRequested())
+        event->accept();
+    else
+        event->ignore();
+}
+
+QLineEdit* MainWindow::box(Box which) const {
+    switch (which) {
+        case Box::Top:
+            return txtTop;
+        case Box::Left:
+            return txtLeft;
+        case Box::Bottom:
+            return txtBottom;
+        case Box::Right:
+            return txtRight;
+    }
+    return txtTop;
+}
+
+std::string MainWindow::boxText(Box which) const { return box(which)->text().toStdString(); }
+
+void MainWindow::setBoxText(Box which, const std::string& text) { box(which)->setText(QString::fromStdString(text)); }
+
+QSize MainWindow::outerToInner(QSize outer) const {
+    const QSize decorations = frameGeometry().size() - geometry().size();
+    return QSize(std::max(1, outer.width() - decorations.width()), std::max(1, outer.height() - decorations.height()));
+}
+
+void MainWindow::setWindowWidth(int twips) {
+    const QSize inner = outerToInner(QSize(static_cast<int>(std::lround(twips / double(kTwipsPerPixel))), 0));
+    resize(inner.width(), height());
+}
+
+void MainWindow::setWindowHeight(int twips) {
+    const QSize inner = outerToInner(QSize(0, static_cast<int>(std::lround(twips / double(kTwipsPerPixel)))));
+    resize(width(), inner.height());
+}
+
+void MainWindow::setFrameLeft(int twips) {
+    fraInfo->move(static_cast<int>(std::lround(twips / double(kTwipsPerPixel))), fraInfo->y());
+}
+
+void MainWindow::setFrameTop(double twips) {
+    frameTopTwips_ = twips;
+    fraInfo->move(fraInfo->x(), static_cast<int>(std::lround(twips / kTwipsPerPixel)));
+}
+
+int MainWindow::frameHeight() const { return fraInfo->height() * kTwipsPerPixel; }
+
+void MainWindow::showDeleteDialog() {
+    if (!deleteDialog_) deleteDialog_ = new frmDelete(*this);
+    deleteDialog_->show();
+    deleteDialog_->raise();
+    deleteDialog_->activateWindow();
+}
+
+}  // namespace vantrel

@@ -1,0 +1,95 @@
+#pragma once
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QPointer>
+#include <functional>
+#include <memory>
+
+#include "editor/EditorView.h"
+#include "editor/MappingEditor.h"
+#include "editor/QtUserInteraction.h"
+#include "targa/Canvas.h"
+
+class QAction;
+
+namespace vantrel {
+
+class CanvasWidget;
+class frmDelete;
+
+// The editor's document window: the canvas with the texture, the coordinate frame, and the menu
+// bar whose items run the editor's commands.
+class MainWindow : public QMainWindow, public EditorView {
+    Q_OBJECT
+public:
+    // ui: the user interaction the commands talk through; the window's own Qt one when null.
+    explicit MainWindow(UserInteraction* ui = nullptr, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    MappingEditor& editor() { return editor_; }
+    Canvas& canvas() { return canvas_; }
+    CanvasWidget* canvasWidget() const { return canvasWidget_; }
+
+    // The commands, as the menu items run them.
+    void mnuFileOpen_Click() { editor_.LoadUserFile(); }
+    void mnuFileSave_Click() { editor_.Save(); }
+    void mnuFileSaveAs_Click() { editor_.SaveAs(); }
+    void mnuFileExit_Click();
+    void mnuEditComplete_Click() { editor_.CompleteEntry(); }
+    void mnuEditBackground_Click() { editor_.SelectBackgroundColor(); }
+    void mnuEditDelete_Click() { editor_.DeleteEntry(); }
+
+    // Reached from the delete dialog.
+    const std::vector<std::string>& colNames() const { return editor_.colNames(); }
+    std::int32_t& lngRemoveNumber() { return editor_.lngRemoveNumber(); }
+    void RemoveEntry() { editor_.RemoveEntry(); }
+
+    // Ending the program at once; tests replace it. By default it leaves the application's event loops.
+    void setEndProgram(std::function<void()> endProgram) { endProgram_ = std::move(endProgram); }
+
+    // The frame's top in twips as last set (a widget's position is whole pixels, the value may not be).
+    double frameTopTwips() const { return frameTopTwips_; }
+    frmDelete* deleteDialog() const { return deleteDialog_; }
+
+    // EditorView
+    std::string boxText(Box box) const override;
+    void setBoxText(Box box, const std::string& text) override;
+    void setWindowWidth(int twips) override;
+    void setWindowHeight(int twips) override;
+    void setFrameLeft(int twips) override;
+    void setFrameTop(double twips) override;
+    int frameHeight() const override;
+    void showDeleteDialog() override;
+
+signals:
+    void aboutRequested();
+    void onlineTutorialRequested();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildFrame();
+    void buildMenus();
+    QLineEdit* box(Box which) const;
+    // Outer size (title bar and borders included) to the size Qt's resize() takes.
+    QSize outerToInner(QSize outer) const;
+
+    std::unique_ptr<QtUserInteraction> ownUi_;
+    Canvas canvas_;
+    MappingEditor editor_;
+    CanvasWidget* canvasWidget_ = nullptr;
+    QGroupBox* fraInfo = nullptr;
+    QLineEdit* txtTop = nullptr;
+    QLineEdit* txtLeft = nullptr;
+    QLineEdit* txtBottom = nullptr;
+    QLineEdit* txtRight = nullptr;
+    QPointer<frmDelete> deleteDialog_;
+    double frameTopTwips_ = 0;
+    std::function<void()> endProgram_;
+};
+
+}  // namespace vantrel

@@ -1,0 +1,278 @@
+#include "editor/MappingEditor.h"
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "editor/AppInfo.h"
+#include "editor/DocumentFile.h"
+#include "editor/EntryText.h"
+#include "targa/TargaReader.h"
+
+namespace vantrel {
+
+namespace {
+
+using Box = EditorView::Box;
+
+constexpr int kTwipsPerPixel = 15;
+
+// A 16-bit signed result, or nullopt where the arithmetic would overflow.
+std::optional<std::int16_t> Checked16(long value) {
+    if (value < -32768 || value > 32767) return std::nullopt;
+    return static_cast<std::int16_t>(value);
+}
+
+}  // namespace
+
+MappingEditor::MappingEditor(UserInteraction& ui, EditorView& view, Canvas& canvas, const AnsiCodePage& codePage)
+    : ui_(ui), view_(view), canvas_(canvas), codePage_(codePage) {}
+
+void MappingEditor::Load() {
+    blnLeftTopPicked_ = false;
+    blnRightBottomPicked_ = false;
+    document_.Initialise();
+    blnFirstSave_ = true;
+    blnTextureLoaded_ = false;
+    blnSaved_ = true;
+}
+
+std::string MappingEditor::InitialDialogFolder() {
+    std::error_code error;
+    if (std::filesystem::is_directory("D:\\", error)) return "D:\\";
+#ifdef _WIN32
+    const char* home = std::getenv("USERPROFILE");
+#else
+    const char* home = std::getenv("HOME");
+#endif
+    return home && *home ? std::string(home) : std::filesystem::current_path(error).string();
+}
+
+FileDialogRequest MappingEditor::OpenDialogRequest() {
+    return FileDialogRequest{"Open", "Targa (*.tga)", "*.tga", "", InitialDialogFolder()};
+}
+
+FileDialogRequest MappingEditor::SaveDialogRequest() {
+    return FileDialogRequest{"Save As", "Ini File (*.ini)", "*.ini", "ini", InitialDialogFolder()};
+}
+
+// ---- Texture loading --------------------------------------------------------------------------
+
+void MappingEditor::LoadUserFile() {
+    if (blnTextureLoaded_)
+        PaintBackground(intTextureHeight_, intTextureWidth_, canvas_, intBackRed_, intBackGreen_, intBackBlue_);
+
+    const auto chosen = ui_.openFileDialog(OpenDialogRequest());
+    if (!chosen) return;
+    const std::string path = *chosen;
+
+    // The reader reports its own failures and hands the size back as soon as the header allows;
+    // whatever happened, the window follows the size it left.
+    LoadTarga(path, canvas_, intTextureWidth_, intTextureHeight_, ui_);
+
+    if (!FitWindowToTexture()) return;
+
+    const auto separator = path.find_last_of("\\/");
+    if (separator == std::string::npos) return;
+    strTextureName_ = path.substr(separator + 1);
+    blnTextureLoaded_ = true;
+}
+
+bool MappingEditor::FitWindowToTexture() {
+    const long w = intTextureWidth_;
+    const long h = intTextureHeight_;
+
+    const auto widthProduct = Checked16(w * kTwipsPerPixel);
+    if (!widthProduct) return false;
+    const auto windowWidth = Checked16(*widthProduct + 3000L);
+    if (!windowWidth) return false;
+    view_.setWindowWidth(*windowWidth);
+
+    const auto heightProduct = Checked16(h * kTwipsPerPixel);
+    if (!heightProduct) return false;
+    const auto windowHeight = Checked16(*heightProduct + 1000L);
+    if (!windowHeight) return false;
+    view_.setWindowHeight(*windowHeight);
+
+    const auto frameLeft = Checked16(*widthProduct + 120L);
+    if (!frameLeft) return false;
+    view_.setFrameLeft(*frameLeft);
+
+    view_.setFrameTop(*heightProduct / 2.0 - view_.frameHeight() / 2.0);
+    return true;
+}
+
+// ---- Corner picking ---------------------------------------------------------------------------
+
+void MappingEditor::MouseDown(std::int16_t /*button*/, std::int16_t /*shift*/, float X, float Y) {
+    const float x = X / kTwipsPerPixel;
+    const float y = Y / kTwipsPerPixel;
+    if (x >= intTextureWidth_ || y >= intTextureHeight_) return;
+    if (!blnLeftTopPicked_) {
+        view_.setBoxText(Box::Left, SingleToText(x));
+        view_.setBoxText(Box::Top, SingleToText(y));
+        blnLeftTopPicked_ = true;
+    } else if (!blnRightBottomPicked_) {
+        view_.setBoxText(Box::Right, SingleToText(x));
+        view_.setBoxText(Box::Bottom, SingleToText(y));
+        blnRightBottomPicked_ = true;
+    }
+}
+
+// ---- Completing an entry ----------------------------------------------------------------------
+
+void MappingEditor::CompleteEntry() {
+    const std::string title = kApplicationTitle;
+    if (!blnLeftTopPicked_ || !blnRightBottomPicked_) {
+        ui_.message("Please map all coordinates with the mouse before proceeding", title);
+        return;
+    }
+
+    const std::string leftText = view_.boxText(Box::Left);
+    const std::string rightText = view_.boxText(Box::Right);
+    const std::string bottomText = view_.boxText(Box::Bottom);
+    const std::string topText = view_.boxText(Box::Top);
+    if (!IsNumericText(leftText) || !IsNumericText(rightText) || !IsNumericText(bottomText) ||
+        !IsNumericText(topText)) {
+        ui_.message("One or more of the fields is invalid, please enter only integers", title);
+        return;
+    }
+
+    const auto L = ToCoordinate(leftText);
+    const auto R = ToCoordinate(rightText);
+    const auto B = ToCoordinate(bottomText);
+    const auto T = ToCoordinate(topText);
+    if (!L || !R || !B || !T) {
+        ui_.message("One or more coordinates is outside the range of -32768 to 32767", title);
+        return;
+    }
+
+    const int W = intTextureWidth_ - 1;
+    const int H = intTextureHeight_ - 1;
+    if (*R > W || *L > W || *B > H || *T > H) {
+        ui_.message("One or more coordinates exceeds the maximum width of " + std::to_string(W) +
+                        " or the maximum height of " + std::to_string(H),
+                    title);
+        return;
+    }
+    if (*L < 0 || *R < 0 || *T < 0 || *B < 0) {
+        ui_.message("One or more coordinates is less than the minimum value of 0", title);
+        return;
+    }
+    if (*L > *R) {
+        ui_.message("The Right coordinate cannot be smaller than the Left coordinate", title);
+        return;
+    }
+    if (*T > *B) {
+        ui_.message("The Bottom coordinate cannot be smaller than the Top coordinate", title);
+        return;
+    }
+
+    const std::string answer = ui_.inputBox("Enter Entry Name", "Entry Name", "");
+    if (answer.empty()) return;
+    const std::string entryName = CutEntryName(answer);
+
+    // The game stops at start-up on a MappedImage line it cannot read, so such a name is refused
+    // here rather than written.
+    if (const auto problem = GameNameProblem(entryName, codePage_)) {
+        ui_.message(*problem, "Entry Name");
+        return;
+    }
+    if (RefuseUnwritableTextureName()) return;
+
+    if (document_.containsName(MappingDocument::FirstLineFor(entryName))) {
+        ui_.message(entryName + " is already a image map name", "Duplicate Name", MessageIcon::Information);
+        return;
+    }
+
+    document_.AppendEntry(entryName, strTextureName_, intTextureWidth_, intTextureHeight_,
+                          EntryRectangle{*L, *T, *R, *B});
+
+    blnLeftTopPicked_ = false;
+    blnRightBottomPicked_ = false;
+    view_.setBoxText(Box::Top, "");
+    view_.setBoxText(Box::Bottom, "");
+    view_.setBoxText(Box::Right, "");
+    view_.setBoxText(Box::Left, "");
+    blnSaved_ = false;
+}
+
+bool MappingEditor::RefuseUnwritableTextureName() {
+    if (codePage_.CanEncode(strTextureName_)) return false;
+    ui_.message("The texture's file name " + strTextureName_ + " holds a character that the INI file's " +
+                    codePage_.Name() + " encoding cannot represent. Rename the texture and open it again.",
+                kApplicationTitle);
+    return true;
+}
+
+// ---- Background colour ------------------------------------------------------------------------
+
+void MappingEditor::SelectBackgroundColor() {
+    if (const auto chosen = ui_.colorDialog(dialogColor_)) dialogColor_ = *chosen & 0xFFFFFFu;
+    intBackBlue_ = static_cast<std::int16_t>(ColorBlue(dialogColor_));
+    intBackGreen_ = static_cast<std::int16_t>(ColorGreen(dialogColor_));
+    intBackRed_ = static_cast<std::int16_t>(ColorRed(dialogColor_));
+}
+
+// ---- Entry deletion ---------------------------------------------------------------------------
+
+void MappingEditor::DeleteEntry() {
+    view_.showDeleteDialog();
+    blnSaved_ = false;
+}
+
+// ---- Saving and leaving -----------------------------------------------------------------------
+
+std::optional<std::string> MappingEditor::WriteDocument() {
+    std::string bytes;
+    int lineNumber = 0;
+    for (const auto& line : document_.colLines()) {
+        ++lineNumber;
+        const auto encoded = codePage_.Encode(line);
+        if (!encoded)
+            return "Line " + std::to_string(lineNumber) + " holds a character that the " + codePage_.Name() +
+                   " encoding cannot represent.";
+        bytes += *encoded;
+        bytes += "\r\n";
+    }
+    if (auto failure = WriteFileAtomically(strSaveFileName_, bytes)) return failure;
+    blnSaved_ = true;
+    blnFirstSave_ = false;
+    return std::nullopt;
+}
+
+void MappingEditor::SaveAs() {
+    const auto chosen = ui_.saveFileDialog(SaveDialogRequest());
+    if (!chosen) return;
+    strSaveFileName_ = *chosen;
+    // Save As ends silently whatever happened; the flags show whether the file was written.
+    (void)WriteDocument();
+}
+
+void MappingEditor::Save() {
+    if (blnFirstSave_) {
+        SaveAs();
+        return;
+    }
+    if (const auto failure = WriteDocument()) {
+        ui_.message("The map information could not be saved to " + strSaveFileName_ + ":\r\n" + *failure,
+                    kApplicationTitle, MessageIcon::Critical);
+    }
+}
+
+bool MappingEditor::Exit() {
+    if (blnSaved_) return true;
+    const MessageResult answer = ui_.messageBox(MessageBoxRequest{
+        "The map information has changed since your last save.  Would you like to save your work?",
+        MessageButtons::YesNoCancel, MessageIcon::None, kApplicationTitle, MessageResult::Yes});
+    switch (answer) {
+        case MessageResult::Yes:
+            Save();
+            return false;
+        case MessageResult::No:
+            return true;
+        default:
+            return false;
+    }
+}
+
+}  // namespace vantrel

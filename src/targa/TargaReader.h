@@ -1,0 +1,34 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "editor/UserInteraction.h"
+#include "targa/Canvas.h"
+
+// The Targa (TGA) reader: checks the 18-byte header, reads the colour table of colour-mapped
+// images, decodes uncompressed and run-length data at 8, 16, 24 and 32 bits per pixel and paints
+// it, bottom row first, onto a canvas. It reports every failure itself through the
+// UserInteraction (title "Error", critical icon) and never passes one back to its caller.
+namespace vantrel {
+
+// A sequential stream of bytes read from the start without seeking.
+class ByteSource {
+public:
+    virtual ~ByteSource() = default;
+    // Copies up to n bytes into destination and returns how many were copied; fewer than n only
+    // at the end of the data.
+    virtual std::size_t read(std::uint8_t* destination, std::size_t n) = 0;
+};
+
+// Loads the file at strFileName (UTF-8). intWidth and intHeight are set from the header as soon
+// as its colour-map type has been accepted and are left unchanged when the load fails before that.
+void LoadTarga(const std::string& strFileName, Canvas& frmTarget, std::int16_t& intWidth, std::int16_t& intHeight,
+               UserInteraction& ui);
+
+// The same, reading from an already opened source.
+void LoadTarga(ByteSource& source, Canvas& frmTarget, std::int16_t& intWidth, std::int16_t& intHeight,
+               UserInteraction& ui);
+
+}  // namespace vantrel
