@@ -24,11 +24,8 @@ void Canvas::fill(std::uint32_t color) { std::fill(pixels_.begin(), pixels_.end(
 void BlendPixel(Canvas& lngDC, std::int16_t intX, std::int16_t intY, std::int16_t intRed, std::int16_t intGreen,
                 std::int16_t intBlue, std::int16_t intAlpha) {
     if (!lngDC.contains(intX, intY)) return;
-    const std::uint32_t old = lngDC.getPixel(intX, intY);
-    lngDC.putPixel(intX, intY,
-                   PackColor(BlendChannel(ColorRed(old), intRed, intAlpha),
-                             BlendChannel(ColorGreen(old), intGreen, intAlpha),
-                             BlendChannel(ColorBlue(old), intBlue, intAlpha)));
+    std::uint32_t& pixel = lngDC.row(intY)[intX];
+    pixel = BlendStored(pixel, intRed, intGreen, intBlue, intAlpha);
 }
 
 void PaintBackground(std::int16_t intHeight, std::int16_t intWidth, Canvas& frmTarget, std::int16_t intRed,

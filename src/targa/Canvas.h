@@ -37,6 +37,9 @@ public:
     // Row-major 0xFFRRGGBB pixels, width() per row.
     std::uint32_t* bits() { return pixels_.data(); }
     const std::uint32_t* bits() const { return pixels_.data(); }
+    // The stored pixels of row y (0 <= y < height()).
+    std::uint32_t* row(int y) { return pixels_.data() + static_cast<std::size_t>(y) * width_; }
+    const std::uint32_t* row(int y) const { return pixels_.data() + static_cast<std::size_t>(y) * width_; }
 
     bool contains(int x, int y) const {
         return static_cast<unsigned>(x) < static_cast<unsigned>(width_) &&
@@ -85,12 +88,22 @@ private:
 
 // One blended channel: old + (value - old) * alpha / 256, the quotient taken to the nearest integer
 // and a quotient exactly halfway to the even neighbour. The product is exact.
+//
+// Written without branches so that a row of blends vectorises: with product = 256 q + r (q the floor
+// quotient, 0 <= r < 256), adding 127 + (q & 1) before the floor shift carries into q exactly when
+// r > 128, or when r == 128 and q is odd.
 constexpr int BlendChannel(int oldValue, int value, int alpha) {
     const int product = (value - oldValue) * alpha;
-    int quotient = product >> 8;  // floor division by 256, also for negative products
-    const int remainder = product & 255;
-    if (remainder > 128 || (remainder == 128 && (quotient & 1))) ++quotient;
-    return oldValue + quotient;
+    return oldValue + ((product + 127 + ((product >> 8) & 1)) >> 8);
+}
+
+// BlendChannel applied to the three channels of a stored (0xFFRRGGBB) pixel.
+constexpr std::uint32_t BlendStored(std::uint32_t stored, int red, int green, int blue, int alpha) {
+    const int newRed = BlendChannel(static_cast<int>((stored >> 16) & 0xFFu), red, alpha);
+    const int newGreen = BlendChannel(static_cast<int>((stored >> 8) & 0xFFu), green, alpha);
+    const int newBlue = BlendChannel(static_cast<int>(stored & 0xFFu), blue, alpha);
+    return 0xFF000000u | (static_cast<std::uint32_t>(newRed & 255) << 16) |
+           (static_cast<std::uint32_t>(newGreen & 255) << 8) | static_cast<std::uint32_t>(newBlue & 255);
 }
 
 // Blends (red, green, blue) at alpha over the canvas pixel (x, y). Outside the canvas: nothing.

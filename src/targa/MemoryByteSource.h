@@ -1,0 +1,37 @@
+#pragma once
+
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+
+#include "targa/TargaReader.h"
+
+// A ByteSource over bytes already in memory (tests, the fuzz target, the benchmark). The bytes are
+// not copied and must outlive the source.
+namespace vantrel {
+
+class MemoryByteSource : public ByteSource {
+public:
+    MemoryByteSource(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
+    template <typename Container>
+    explicit MemoryByteSource(const Container& bytes)
+        : MemoryByteSource(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()) {}
+
+    std::size_t read(std::uint8_t* destination, std::size_t n) override {
+        const std::size_t count = std::min(n, size_ - position_);
+        if (count > 0) std::memcpy(destination, data_ + position_, count);
+        position_ += count;
+        return count;
+    }
+
+    // How many bytes have been handed out so far.
+    std::size_t position() const { return position_; }
+
+private:
+    const std::uint8_t* data_;
+    std::size_t size_;
+    std::size_t position_ = 0;
+};
+
+}  // namespace vantrel
