@@ -11,6 +11,7 @@
 #include "editor/EditorView.h"
 #include "editor/MappingEditor.h"
 #include "editor/QtUserInteraction.h"
+#include "editor/frmDelete.h"
 #include "targa/Canvas.h"
 
 class QAction;
@@ -18,7 +19,6 @@ class QAction;
 namespace vantrel {
 
 class CanvasWidget;
-class frmDelete;
 
 // The editor's document window: the canvas with the texture, the coordinate frame, and the menu
 // bar whose items run the editor's commands.

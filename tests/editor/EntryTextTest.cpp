@@ -1,0 +1,79 @@
+#include "editor/EntryText.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace vantrel {
+namespace {
+
+TEST(IsNumericText, AcceptsSignedDecimalsWithPointAndExponent) {
+    for (const char* text : {"0", "37", " 12 ", "\t-3", "+4", "7.5", ".5", "5.", "1e2", "1E+2", "2.5e-1", "-0"})
+        EXPECT_TRUE(IsNumericText(text)) << '"' << text << '"';
+    for (const char* text : {"", " ", "-", ".", "e5", "1e", "1e+", "12abc", "1 2", "0x10", "&H10", "1,000", "$5",
+                             "--1", "1..2", "7,5"})
+        EXPECT_FALSE(IsNumericText(text)) << '"' << text << '"';
+}
+
+TEST(ToCoordinate, RoundsHalfwayToEven) {
+    EXPECT_EQ(ToCoordinate("7.5"), 8);
+    EXPECT_EQ(ToCoordinate("6.5"), 6);
+    EXPECT_EQ(ToCoordinate("10.5"), 10);
+    EXPECT_EQ(ToCoordinate("11.5"), 12);
+    EXPECT_EQ(ToCoordinate("-2.5"), -2);
+    EXPECT_EQ(ToCoordinate("6.51"), 7);
+    EXPECT_EQ(ToCoordinate(" 1e2 "), 100);
+    EXPECT_EQ(ToCoordinate("+37"), 37);
+}
+
+TEST(ToCoordinate, RefusesWhatA16BitIntegerCannotHold) {
+    EXPECT_EQ(ToCoordinate("32767"), 32767);
+    EXPECT_EQ(ToCoordinate("32767.4"), 32767);
+    EXPECT_EQ(ToCoordinate("-32768"), -32768);
+    EXPECT_EQ(ToCoordinate("-32768.5"), -32768);  // halfway to the even -32768
+    EXPECT_EQ(ToCoordinate("32767.5"), std::nullopt);
+    EXPECT_EQ(ToCoordinate("-32769"), std::nullopt);
+    EXPECT_EQ(ToCoordinate("1e400"), std::nullopt);
+    EXPECT_EQ(ToCoordinate("abc"), std::nullopt);
+}
+
+TEST(CutEntryName, CutsAfterTheFirstBlankFromTheSecondCharacter) {
+    EXPECT_EQ(CutEntryName("Tank one"), "Tank ");
+    EXPECT_EQ(CutEntryName("Tank two"), "Tank ");
+    EXPECT_EQ(CutEntryName("Tank"), "Tank");
+    EXPECT_EQ(CutEntryName(" Tank one"), " Tank ");  // the first character is never examined
+    EXPECT_EQ(CutEntryName(" "), " ");
+    EXPECT_EQ(CutEntryName("A  B"), "A ");
+    EXPECT_EQ(CutEntryName("Ä b"), "Ä ");  // a two-byte first character is one character
+    EXPECT_EQ(CutEntryName("Tank\tone"), "Tank\tone");  // only a space cuts
+}
+
+TEST(GameNameProblem, RefusesNamesTheGameCannotRead) {
+    const auto codePage = MakeWindows1252CodePage();
+    for (const char* fine : {"Tank1", "Tank ", "SNIcon_Émile", "a-b.c_d"})
+        EXPECT_EQ(GameNameProblem(fine, *codePage), std::nullopt) << fine;
+    for (const std::string& bad : std::vector<std::string>{" ", "  ", "a;b", "a=b", "a\tb", std::string("a\x01"), std::string("a\x7f"),
+                                  std::string("Tank\xe5\x9b\xbe"), std::string(1015, 'x')})
+        EXPECT_NE(GameNameProblem(bad, *codePage), std::nullopt) << bad;
+    // "MappedImage " is 12 characters: 1014 more make the longest line the game takes whole.
+    EXPECT_EQ(GameNameProblem(std::string(1014, 'x'), *codePage), std::nullopt);
+}
+
+TEST(Windows1252CodePage, EncodesItsCharactersAndRefusesOthers) {
+    const auto codePage = MakeWindows1252CodePage();
+    EXPECT_EQ(codePage->Encode("Tank"), "Tank");
+    EXPECT_EQ(codePage->Encode("\xc3\xa9"), "\xe9");         // é
+    EXPECT_EQ(codePage->Encode("\xe2\x82\xac"), "\x80");     // €, in the 0x80-0x9F block 1252 adds to Latin-1
+    EXPECT_EQ(codePage->Encode("\xe5\x9b\xbe"), std::nullopt);  // a CJK character
+    EXPECT_EQ(codePage->Encode("\xff"), std::nullopt);        // not UTF-8
+}
+
+TEST(SingleToText, WritesWholeNumbersWithoutAPoint) {
+    EXPECT_EQ(SingleToText(37.0f), "37");
+    EXPECT_EQ(SingleToText(0.0f), "0");
+    EXPECT_EQ(SingleToText(37.5f), "37.5");
+    EXPECT_EQ(SingleToText(1.0f / 3.0f), "0.3333333");
+}
+
+}  // namespace
+}  // namespace vantrel

@@ -1,0 +1,288 @@
+// Save, Save As and Exit, including every way a save can fail without losing the old file.
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <csignal>
+#include <filesystem>
+
+#include "EditorFixture.h"
+#include "editor/AppInfo.h"
+#include "editor/DocumentFile.h"
+
+namespace vantrel::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string HeaderText() {
+    std::string text;
+    for (const auto& line : MappingDocument::HeaderLines()) text += line + "\r\n";
+    return text;
+}
+
+std::vector<std::string> FilesIn(const fs::path& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder)) names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+class Saving : public EditorFixture {
+protected:
+    void addEntry(const std::string& name) {
+        if (editor.intTextureWidth() == 0) loadTexture(64, 32);
+        completeEntry(1, 2, 3, 4, name);
+        ASSERT_FALSE(editor.blnSaved());
+    }
+};
+
+TEST_F(Saving, SaveRightAfterStartAsksForAPathAndWritesTheHeaderOnly) {
+    const auto path = temp / "cameos.ini";
+    ui.saveAnswers.push_back(path.string());
+    editor.Save();
+
+    ASSERT_EQ(ui.requests.size(), 1u);
+    const FileDialogRequest& dialog = ui.requests[0].file;
+    EXPECT_EQ(ui.requests[0].kind, RecordedRequest::Kind::SaveDialog);
+    EXPECT_EQ(dialog.title, "Save As");
+    EXPECT_EQ(dialog.filterDescription, "Ini File (*.ini)");
+    EXPECT_EQ(dialog.filterPattern, "*.ini");
+    EXPECT_EQ(dialog.defaultExtension, "ini");
+    EXPECT_FALSE(dialog.initialFolder.empty());
+
+    const std::string text = savedText(path);
+    EXPECT_EQ(text, HeaderText());
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 5);
+    EXPECT_EQ(text.substr(text.size() - 3), " \r\n");
+    EXPECT_TRUE(editor.blnSaved());
+    EXPECT_FALSE(editor.blnFirstSave());
+
+    // The second Save writes to the same path without a dialog.
+    addEntry("Tank1");
+    ui.clear();
+    editor.Save();
+    EXPECT_TRUE(ui.requests.empty());
+    EXPECT_EQ(savedText(path), editor.document().Text());
+}
+
+TEST_F(Saving, TwoEntriesGiveFivePlusSixteenLinesAndNothingMore) {
+    addEntry("Tank1");
+    addEntry("Tank2");
+    const auto path = temp / "two.ini";
+    ui.saveAnswers.push_back(path.string());
+    editor.SaveAs();
+    const std::string text = savedText(path);
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 21);
+    EXPECT_EQ(text, editor.document().Text());
+    EXPECT_EQ(text.find("\n\n"), std::string::npos);
+    EXPECT_EQ(text.substr(0, 3), "; V");  // no byte-order mark
+}
+
+TEST_F(Saving, FlagStatesDecideWhatSaveAndExitDo) {
+    // Just started: Save is Save As, Exit ends at once.
+    EXPECT_TRUE(editor.blnFirstSave());
+    EXPECT_TRUE(editor.blnSaved());
+    EXPECT_TRUE(editor.Exit());
+    EXPECT_TRUE(ui.requests.empty());
+
+    // Changes never written: Exit asks; Save shows the dialog.
+    addEntry("A");
+    ui.clear();
+    ui.messageAnswers.push_back(MessageResult::Cancel);
+    EXPECT_FALSE(editor.Exit());
+    ASSERT_EQ(ui.messages().size(), 1u);
+    const MessageBoxRequest question = ui.messages()[0];
+    EXPECT_EQ(question.text,
+              "The map information has changed since your last save.  Would you like to save your work?");
+    EXPECT_EQ(question.buttons, MessageButtons::YesNoCancel);
+    EXPECT_EQ(question.defaultButton, MessageResult::Yes);
+    EXPECT_EQ(question.icon, MessageIcon::None);
+    EXPECT_EQ(question.title, "Vantrel");
+
+    const auto path = temp / "a.ini";
+    ui.clear();
+    ui.messageAnswers.push_back(MessageResult::Yes);
+    ui.saveAnswers.push_back(path.string());
+    EXPECT_FALSE(editor.Exit());  // Yes saves and keeps running
+    EXPECT_EQ(ui.requests.size(), 2u);
+    EXPECT_TRUE(editor.blnSaved());
+    // Up to date: Exit ends at once.
+    EXPECT_TRUE(editor.Exit());
+
+    // Changes since the last write: Save writes without a dialog; Exit asks, No ends.
+    addEntry("B");
+    ui.clear();
+    ui.messageAnswers.push_back(MessageResult::No);
+    EXPECT_TRUE(editor.Exit());
+    EXPECT_NE(savedText(path), editor.document().Text());
+    editor.Save();
+    EXPECT_EQ(ui.messages().size(), 1u);  // only the question; Save needed no dialog
+    EXPECT_EQ(savedText(path), editor.document().Text());
+}
+
+TEST_F(Saving, YesWithACancelledSaveDialogKeepsRunningAndAsksAgain) {
+    addEntry("A");
+    ui.messageAnswers = {MessageResult::Yes, MessageResult::Cancel};
+    EXPECT_FALSE(editor.Exit());
+    EXPECT_FALSE(editor.blnSaved());
+    EXPECT_FALSE(editor.Exit());
+    EXPECT_EQ(ui.messages().size(), 2u);
+}
+
+TEST_F(Saving, SaveAsTwiceGoesToTheSecondPathAndLeavesTheFirstAsItWas) {
+    const auto first = temp / "first.ini";
+    const auto second = temp / "second.ini";
+    ui.saveAnswers = {first.string(), second.string()};
+    editor.SaveAs();
+    addEntry("A");
+    editor.SaveAs();
+    addEntry("B");
+    editor.Save();
+    EXPECT_EQ(savedText(first), HeaderText());
+    EXPECT_EQ(savedText(second), editor.document().Text());
+    EXPECT_EQ(editor.strSaveFileName(), second.string());
+}
+
+TEST_F(Saving, CancellingTheFirstSaveDialogChangesNothing) {
+    addEntry("A");
+    ui.clear();
+    editor.Save();  // unscripted: cancelled
+    EXPECT_TRUE(editor.blnFirstSave());
+    EXPECT_FALSE(editor.blnSaved());
+    EXPECT_TRUE(editor.strSaveFileName().empty());
+    EXPECT_TRUE(ui.messages().empty());
+    // The next Save opens the dialog again.
+    editor.Save();
+    EXPECT_EQ(ui.requests.size(), 2u);
+    EXPECT_EQ(ui.requests[1].kind, RecordedRequest::Kind::SaveDialog);
+}
+
+TEST_F(Saving, SavingOverALongerFileLeavesNoTraceOfIt) {
+    const auto path = temp / "old.ini";
+    WriteBytes(path, std::vector<std::uint8_t>(10000, 'x'));
+    ui.saveAnswers.push_back(path.string());
+    editor.SaveAs();
+    EXPECT_EQ(savedText(path), HeaderText());
+    EXPECT_EQ(FilesIn(temp.path()), std::vector<std::string>{"old.ini"});
+}
+
+// Every failing save leaves the old file exactly as it was, leaves no temporary file, keeps the
+// flags (so Exit still asks), and is never reported as success.
+class FailingSave : public Saving {
+protected:
+    const std::string oldContent = "; the file as it was before\r\n";
+
+    void expectNothingChanged(const fs::path& folder, const std::vector<std::string>& filesBefore) {
+        EXPECT_FALSE(editor.blnSaved());
+        EXPECT_EQ(FilesIn(folder), filesBefore);
+        ui.clear();
+        EXPECT_FALSE(editor.Exit());  // unscripted answer: Cancel
+        EXPECT_EQ(ui.messages().size(), 1u);
+    }
+};
+
+TEST_F(FailingSave, SaveAsToAFolderFailsSilently) {
+    fs::create_directory(temp / "folder.ini");
+    addEntry("A");
+    ui.clear();
+    ui.saveAnswers.push_back((temp / "folder.ini").string());
+    editor.SaveAs();
+    EXPECT_TRUE(ui.messages().empty());
+    EXPECT_TRUE(editor.blnFirstSave());
+    EXPECT_EQ(editor.strSaveFileName(), (temp / "folder.ini").string());
+    EXPECT_TRUE(fs::is_directory(temp / "folder.ini"));
+    expectNothingChanged(temp.path(), {"Icons.tga", "folder.ini"});
+}
+
+TEST_F(FailingSave, SaveAsIntoAMissingFolderFailsSilently) {
+    addEntry("A");
+    ui.clear();
+    ui.saveAnswers.push_back((temp / "missing" / "a.ini").string());
+    editor.SaveAs();
+    EXPECT_TRUE(ui.messages().empty());
+    EXPECT_TRUE(editor.blnFirstSave());
+    expectNothingChanged(temp.path(), {"Icons.tga"});
+}
+
+TEST_F(FailingSave, SaveIntoAFolderThatTakesNoNewFilesReportsTheFileAndReason) {
+    // /proc takes no new files, even for root, which ignores permission bits on ordinary folders.
+    const fs::path target = "/proc/vantrel-save-test.ini";
+    if (!fs::is_directory("/proc")) GTEST_SKIP() << "no /proc on this system";
+    ui.saveAnswers.push_back((temp / "a.ini").string());
+    editor.SaveAs();  // a first good save, so Save has its path
+    ASSERT_FALSE(editor.blnFirstSave());
+    addEntry("A");
+    ui.clear();
+    ui.saveAnswers.push_back(target.string());
+    editor.SaveAs();
+    EXPECT_TRUE(ui.messages().empty());
+    EXPECT_FALSE(fs::exists(target));
+
+    ui.clear();
+    editor.Save();  // no dialog: straight to the unwritable path
+    ASSERT_EQ(ui.messages().size(), 1u);
+    const MessageBoxRequest failure = ui.messages()[0];
+    EXPECT_NE(failure.text.find(target.string()), std::string::npos) << failure.text;
+    EXPECT_EQ(failure.title, "Vantrel");
+    EXPECT_EQ(failure.icon, MessageIcon::Critical);
+    EXPECT_EQ(failure.buttons, MessageButtons::Ok);
+    EXPECT_EQ(editor.document().entryCount(), 1);
+    EXPECT_FALSE(editor.blnSaved());
+}
+
+// A file-size limit makes the write itself fail part way, as a full disk does.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &saved_);
+        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = saved_;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &saved_);
+        std::signal(SIGXFSZ, previousHandler_);
+    }
+
+private:
+    rlimit saved_{};
+    void (*previousHandler_)(int) = nullptr;
+};
+
+TEST_F(FailingSave, AWriteThatFailsPartWayKeepsTheOldFile) {
+    const auto path = temp / "cameos.ini";
+    WriteBytes(path, std::vector<std::uint8_t>(oldContent.begin(), oldContent.end()));
+    ui.saveAnswers.push_back(path.string());
+    editor.SaveAs();  // the header fits
+    ASSERT_EQ(savedText(path), HeaderText());
+    for (int i = 0; i < 40; ++i) addEntry("Entry" + std::to_string(i));  // about 5 KB
+
+    ui.clear();
+    {
+        FileSizeLimit limit(2048);
+        editor.Save();
+    }
+    ASSERT_EQ(ui.messages().size(), 1u);
+    EXPECT_NE(ui.messages()[0].text.find(path.string()), std::string::npos);
+    EXPECT_EQ(savedText(path), HeaderText());
+    expectNothingChanged(temp.path(), {"Icons.tga", "cameos.ini"});
+
+    // Once the disk has room again the same Save succeeds.
+    editor.Save();
+    EXPECT_TRUE(editor.blnSaved());
+    EXPECT_EQ(savedText(path), editor.document().Text());
+}
+
+TEST(WriteFileAtomically, ReplacesWholeOrNotAtAll) {
+    TempDir temp;
+    const auto path = temp / "f.ini";
+    EXPECT_FALSE(WriteFileAtomically(path.string(), "new").has_value());
+    EXPECT_EQ(ReadFileText(path), "new");
+    EXPECT_TRUE(WriteFileAtomically("", "x").has_value());
+    EXPECT_TRUE(WriteFileAtomically(temp.path().string(), "x").has_value());
+    EXPECT_EQ(FilesIn(temp.path()), std::vector<std::string>{"f.ini"});
+}
+
+}  // namespace
+}  // namespace vantrel::test
