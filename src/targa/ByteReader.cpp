@@ -28,7 +28,10 @@ std::size_t ByteReader::fill(std::size_t n) {
 }
 
 std::uint8_t ByteReader::readByteSlow() {
-    if (fill(1) == 0) return 0;
+    if (fill(1) == 0) {
+        ++consumedBefore_;
+        return 0;
+    }
     return *next_++;
 }
 

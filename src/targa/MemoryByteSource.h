@@ -17,6 +17,9 @@ public:
     template <typename Container>
     explicit MemoryByteSource(const Container& bytes)
         : MemoryByteSource(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()) {}
+    // The source keeps no copy: a temporary container would be gone before the first read.
+    template <typename Container>
+    explicit MemoryByteSource(const Container&& bytes) = delete;
 
     std::size_t read(std::uint8_t* destination, std::size_t n) override {
         const std::size_t count = std::min(n, size_ - position_);
