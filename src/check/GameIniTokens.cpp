@@ -23,6 +23,13 @@ bool TokenCursor::hasMore(std::string_view separators) const {
     return content_.find_first_not_of(separators, position_) != std::string_view::npos;
 }
 
+std::string_view TokenCursor::rest(std::string_view separators) const {
+    const auto start = content_.find_first_not_of(separators, position_);
+    if (start == std::string_view::npos) return {};
+    const auto end = content_.find_last_not_of(separators);
+    return content_.substr(start, end - start + 1);
+}
+
 std::string NextStringValue(TokenCursor& cursor) {
     const auto word = cursor.next();
     if (!word) return {};
@@ -52,7 +59,10 @@ std::optional<ScannedNumber> ScanNumber(std::string_view word) {
     bool overflow = false;
     while (position < word.size() && word[position] >= '0' && word[position] <= '9') {
         magnitude = magnitude * 10 + static_cast<std::uint64_t>(word[position] - '0');
-        if (magnitude > (1ull << 31)) overflow = true, magnitude = 1ull << 31;
+        if (magnitude > (1ull << 31)) {  // already beyond any 32-bit value; stop growing
+            overflow = true;
+            magnitude = 1ull << 31;
+        }
         ++position;
     }
     if (position == firstDigit) return std::nullopt;

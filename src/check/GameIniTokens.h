@@ -25,8 +25,8 @@ public:
     // Whether anything but separators is left.
     bool hasMore(std::string_view separators = kSeparators) const;
 
-    // What is left, from the current position (for messages).
-    std::string_view rest() const { return content_.substr(position_); }
+    // What is left, without the separators around it (for messages).
+    std::string_view rest(std::string_view separators = kSeparators) const;
 
 private:
     std::string_view content_;
