@@ -221,7 +221,7 @@ int RunSheet(const std::string& file, const std::string& texturesDir, const std:
         if (cut.picture.isNull()) allCut = false;
         entries.push_back({cut.image->name, std::move(cut.picture), cut.problem});
     }
-    if (!SavePng(RenderSheet(entries), output, err)) return kExitFound;
+    if (!SavePng(RenderSheet(entries).image, output, err)) return kExitFound;
     return allCut && !HasErrors(cutter.findings()) ? kExitOk : kExitFound;
 }
 

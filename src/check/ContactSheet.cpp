@@ -34,7 +34,7 @@ SheetLayout LayOutSheet(const std::vector<QSize>& imageSizes, int labelHeight, i
     return layout;
 }
 
-QImage RenderSheet(const std::vector<SheetEntry>& entries) {
+RenderedSheet RenderSheet(const std::vector<SheetEntry>& entries) {
     QFont font;
     font.setPixelSize(12);
     const QFontMetrics metrics(font);
@@ -79,7 +79,7 @@ QImage RenderSheet(const std::vector<SheetEntry>& entries) {
         }
     }
     painter.end();
-    return sheet;
+    return {sheet, layout};
 }
 
 }  // namespace vantrel::check

@@ -32,8 +32,13 @@ inline constexpr int kSheetPadding = 8;
 // minimumCellWidth wide) with labelHeight pixels for the name below it.
 SheetLayout LayOutSheet(const std::vector<QSize>& imageSizes, int labelHeight, int minimumCellWidth);
 
+struct RenderedSheet {
+    QImage image;
+    SheetLayout layout;  // where each entry went
+};
+
 // Needs a QGuiApplication (for fonts).
-QImage RenderSheet(const std::vector<SheetEntry>& entries);
+RenderedSheet RenderSheet(const std::vector<SheetEntry>& entries);
 
 // The background the sheet is filled with, where no image or text lies.
 inline constexpr QRgb kSheetBackground = 0xFF808080u;

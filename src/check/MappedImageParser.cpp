@@ -54,7 +54,9 @@ public:
             readLine(line);
         }
         if (open_) {
-            error(block().line, "MappedImage " + Quoted(block().name) + " has no End before the end of the file");
+            // A block without a name has had its error already; the game stops there.
+            if (!block().name.empty())
+                error(block().line, "MappedImage " + Quoted(block().name) + " has no End before the end of the file");
             closeBlock(false);
         }
         std::stable_sort(result_.findings.begin(), result_.findings.end(),
@@ -128,8 +130,9 @@ private:
             }
         }
         if (first == kBlockKeyword) {
-            error(line, "MappedImage " + Quoted(block().name) + " begun at line " + std::to_string(block().line) +
-                            " has no End before this line");
+            if (!block().name.empty())
+                error(line, "MappedImage " + Quoted(block().name) + " begun at line " + std::to_string(block().line) +
+                                " has no End before this line");
             closeBlock(false);
             startBlock(line, cursor);
             return;

@@ -37,6 +37,20 @@ std::string MakeTarga24(int width, int height, const PixelFunction& pixel, RowOr
     return bytes;
 }
 
+std::string MakeTarga32(int width, int height, const PixelFunction& pixel, const std::function<int(int x, int y)>& alpha) {
+    std::string bytes = Header(2, 32, width, height, 0);
+    for (int y = height - 1; y >= 0; --y) {
+        for (int x = 0; x < width; ++x) {
+            const std::uint32_t color = pixel(x, y);
+            bytes += static_cast<char>(ColorBlue(color));
+            bytes += static_cast<char>(ColorGreen(color));
+            bytes += static_cast<char>(ColorRed(color));
+            bytes += static_cast<char>(alpha(x, y));
+        }
+    }
+    return bytes;
+}
+
 std::string MakeTargaHeaderOnly(int imageType, int bitsPerPixel, int width, int height) {
     return Header(imageType, bitsPerPixel, width, height, 0);
 }

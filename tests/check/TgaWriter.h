@@ -18,6 +18,9 @@ enum class RowOrder { BottomUp, TopDown };
 // stores the top row first and says so in the descriptor (bit 5).
 std::string MakeTarga24(int width, int height, const PixelFunction& pixel, RowOrder order = RowOrder::BottomUp);
 
+// Image type 2, 32 bits per pixel, bottom row first; alpha gives each pixel's alpha byte.
+std::string MakeTarga32(int width, int height, const PixelFunction& pixel, const std::function<int(int x, int y)>& alpha);
+
 // Just a header with the given image type and depth, and no pixel data.
 std::string MakeTargaHeaderOnly(int imageType, int bitsPerPixel, int width, int height);
 
