@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QObject>
+
+#include "app/SingleWindow.h"
+#include "app/frmAbout.h"
+#include "app/frmOnlineTut.h"
+
+// The About dialog and the tutorial window that the main window's Help menu opens, one of each
+// per process. Windows still open when this goes are closed with it.
+namespace vantrel {
+
+class AuxiliaryWindows : public QObject {
+    Q_OBJECT
+
+public:
+    explicit AuxiliaryWindows(QObject* parent = nullptr);
+
+    frmAbout* about() const { return about_.window(); }
+    frmOnlineTut* onlineTutorial() const { return onlineTutorial_.window(); }
+
+public slots:
+    void ShowAbout();
+    void ShowOnlineTutorial();
+
+private:
+    SingleWindow<frmAbout> about_;
+    SingleWindow<frmOnlineTut> onlineTutorial_;
+};
+
+}  // namespace vantrel

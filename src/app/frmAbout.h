@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QDialog>
+#include <array>
+#include <functional>
+#include <memory>
+
+#include "app/SystemInformationLauncher.h"
+
+class QFrame;
+class QKeyEvent;
+class QLabel;
+class QPushButton;
+
+// The About dialog: title, version, what the tool is for, the support site, a copyright notice,
+// and a button that starts the system's information program. Modeless and without an owner; it
+// deletes itself when closed.
+namespace vantrel {
+
+class frmAbout : public QDialog {
+    Q_OBJECT
+
+public:
+    static constexpr const char* kDescription =
+        "Vantrel v2.0 is a graphical cameo mapping tool for modifying Command and Conquer Generals and the Zero "
+        "Hour expansion.  For instructions, visit ";
+
+    // Builds the launcher "System Info..." runs; it is given the dialog's own message boxes.
+    using LauncherFactory = std::function<std::unique_ptr<SystemInformationLauncher>(UserInteraction&)>;
+
+    explicit frmAbout(LauncherFactory makeLauncher = MakeSystemInformationLauncher);
+    ~frmAbout() override;
+
+    // The description text followed by the support site's address.
+    static QString DescriptionText();
+
+    void StartSysInfo();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void Load();
+
+    QLabel* picIcon;
+    QLabel* lblTitle;
+    QLabel* lblVersion;
+    QLabel* lblDescription;
+    QLabel* lblDisclaimer;
+    std::array<QFrame*, 2> Line1;
+    QPushButton* cmdOK;
+    QPushButton* cmdSysInfo;
+
+    std::unique_ptr<UserInteraction> ui_;
+    std::unique_ptr<SystemInformationLauncher> launcher_;
+};
+
+}  // namespace vantrel

@@ -1,0 +1,100 @@
+#include "app/frmOnlineTut.h"
+
+#include <QIcon>
+#include <QResizeEvent>
+#include <QWebEngineLoadingInfo>
+#include <QWebEnginePage>
+#include <QWebEngineView>
+#include <algorithm>
+
+#include "app/AppResources.h"
+#include "app/Twips.h"
+#include "editor/AppInfo.h"
+
+namespace vantrel {
+
+namespace {
+// Chromium's net::ERR_ABORTED: the load was replaced by another one (a link the user followed,
+// or our own switch to the shipped page), not a site that failed to answer.
+constexpr int kLoadAbortedError = -3;
+}  // namespace
+
+QUrl frmOnlineTut::TutorialUrl() { return QUrl(QString::fromStdString(TutorialAddress())); }
+
+QUrl frmOnlineTut::BundledTutorialUrl() { return QUrl(AppResources::kTutorialPage); }
+
+QSize frmOnlineTut::BrowserSizeTwips(const QSize& areaTwips) {
+    return QSize(std::max(0, areaTwips.width() - kBrowserMarginTwips),
+                 std::max(0, areaTwips.height() - kBrowserMarginTwips));
+}
+
+frmOnlineTut::frmOnlineTut(const QUrl& address, std::chrono::milliseconds loadTimeout)
+    : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMaximizeButtonHint |
+                           Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint),
+      loadTimeout_(loadTimeout) {
+    setObjectName(QStringLiteral("frmOnlineTut"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("Online Tutorial"));
+    setWindowIcon(QIcon(AppResources::kApplicationIcon));
+    resize(TwipsToPixels(4680), TwipsToPixels(3195));
+
+    WebBrowser1 = new QWebEngineView(this);
+    WebBrowser1->setObjectName(QStringLiteral("WebBrowser1"));
+    WebBrowser1->move(TwipsToPixels(kBrowserLeftTopTwips), TwipsToPixels(kBrowserLeftTopTwips));
+    SetBrowserSizeTwips(QSize(4455, 2895));
+
+    loadTimer_.setSingleShot(true);
+    connect(&loadTimer_, &QTimer::timeout, this, [this] {
+        if (!awaitingTutorial_) return;
+        WebBrowser1->stop();
+        ShowBundledTutorial();
+    });
+    connect(WebBrowser1->page(), &QWebEnginePage::loadingChanged, this, &frmOnlineTut::OnLoadingChanged);
+
+    Load(address);
+}
+
+void frmOnlineTut::Load(const QUrl& address) {
+    // load() returns at once; the page arrives while the window goes on.
+    awaitingTutorial_ = true;
+    WebBrowser1->load(address);
+    loadTimer_.start(loadTimeout_);
+    // Sized from the outer size first; the first resize event replaces it with the client rule.
+    SetBrowserSizeTwips(BrowserSizeTwips(PixelsToTwips(frameGeometry().size())));
+}
+
+void frmOnlineTut::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    SetBrowserSizeTwips(BrowserSizeTwips(PixelsToTwips(size())));
+}
+
+void frmOnlineTut::SetBrowserSizeTwips(const QSize& twips) {
+    browserTwips_ = twips;
+    WebBrowser1->resize(TwipsToPixels(twips.width()), TwipsToPixels(twips.height()));
+}
+
+void frmOnlineTut::OnLoadingChanged(const QWebEngineLoadingInfo& info) {
+    if (!awaitingTutorial_) return;
+    switch (info.status()) {
+        case QWebEngineLoadingInfo::LoadSucceededStatus:
+            awaitingTutorial_ = false;
+            loadTimer_.stop();
+            break;
+        case QWebEngineLoadingInfo::LoadFailedStatus:
+            if (info.errorCode() == kLoadAbortedError) break;
+            ShowBundledTutorial();
+            break;
+        default:
+            break;
+    }
+}
+
+void frmOnlineTut::ShowBundledTutorial() {
+    awaitingTutorial_ = false;
+    loadTimer_.stop();
+    showsBundledTutorial_ = true;
+    WebBrowser1->load(BundledTutorialUrl());
+    emit bundledTutorialShown();
+}
+
+}  // namespace vantrel

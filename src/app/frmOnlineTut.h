@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QSize>
+#include <QTimer>
+#include <QUrl>
+#include <QWidget>
+#include <chrono>
+
+class QResizeEvent;
+class QWebEngineLoadingInfo;
+class QWebEngineView;
+
+// The online tutorial in an embedded browser that fills the window, less a margin. The maker's
+// site may not answer; then the window shows the tutorial page shipped with the program instead
+// of the browser's error page. Modeless and without an owner; it deletes itself when closed.
+namespace vantrel {
+
+class frmOnlineTut : public QWidget {
+    Q_OBJECT
+
+public:
+    // How long the tutorial address may take before the shipped page is shown instead.
+    static constexpr std::chrono::milliseconds kLoadTimeout{15000};
+    // The browser stands at 120, 120 twips and is 100 twips smaller than the client area each way.
+    static constexpr int kBrowserLeftTopTwips = 120;
+    static constexpr int kBrowserMarginTwips = 100;
+
+    static QUrl TutorialUrl();
+    static QUrl BundledTutorialUrl();
+
+    // The browser's size in twips for a client area (or outer size) of the given twips: 100 less
+    // each way, never below 0.
+    static QSize BrowserSizeTwips(const QSize& areaTwips);
+
+    // address and loadTimeout are for tests; the program always uses the defaults.
+    explicit frmOnlineTut(const QUrl& address = TutorialUrl(), std::chrono::milliseconds loadTimeout = kLoadTimeout);
+
+    QWebEngineView* browser() const { return WebBrowser1; }
+    // The browser's width and height in twips as last set.
+    QSize browserSizeTwips() const { return browserTwips_; }
+    bool showsBundledTutorial() const { return showsBundledTutorial_; }
+
+signals:
+    // The tutorial address could not be reached (or took too long); the shipped page is loading.
+    void bundledTutorialShown();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void Load(const QUrl& address);
+    void SetBrowserSizeTwips(const QSize& twips);
+    void OnLoadingChanged(const QWebEngineLoadingInfo& info);
+    void ShowBundledTutorial();
+
+    QWebEngineView* WebBrowser1;
+    QSize browserTwips_;
+    QTimer loadTimer_;
+    std::chrono::milliseconds loadTimeout_;
+    bool awaitingTutorial_ = false;
+    bool showsBundledTutorial_ = false;
+};
+
+}  // namespace vantrel

@@ -1,0 +1,129 @@
+#include <QApplication>
+#include <QFrame>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <memory>
+
+#include "app/AuxiliaryWindows.h"
+#include "app/frmAbout.h"
+#include "editor/AppInfo.h"
+
+namespace vantrel::test {
+namespace {
+
+class CountingLauncher final : public SystemInformationLauncher {
+public:
+    explicit CountingLauncher(int& starts) : starts_(starts) {}
+    void StartSysInfo() override { ++starts_; }
+
+private:
+    int& starts_;
+};
+
+class AboutTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dialog = new frmAbout([this](UserInteraction&) { return std::make_unique<CountingLauncher>(sysInfoStarts); });
+        dialog->show();
+        dialog->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
+    }
+    void TearDown() override { delete dialog.data(); }
+
+    template <typename T>
+    T* Child(const char* name) {
+        return dialog->findChild<T*>(QString::fromLatin1(name));
+    }
+    bool Gone() {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        return dialog.isNull();
+    }
+
+    QPointer<frmAbout> dialog;
+    int sysInfoStarts = 0;
+};
+
+TEST_F(AboutTest, ShowsTitleVersionAndDescription) {
+    EXPECT_EQ(dialog->windowTitle(), QStringLiteral("About Vantrel"));
+    EXPECT_EQ(Child<QLabel>("lblTitle")->text(), QStringLiteral("Vantrel"));
+    EXPECT_EQ(Child<QLabel>("lblVersion")->text(), QStringLiteral("Version 2.0.0"));
+    EXPECT_EQ(Child<QLabel>("lblDescription")->text(),
+              QStringLiteral("Vantrel v2.0 is a graphical cameo mapping tool for modifying Command and Conquer "
+                             "Generals and the Zero Hour expansion.  For instructions, visit ") +
+                  QString::fromUtf8(kSupportSiteAddress));
+    EXPECT_FALSE(Child<QLabel>("lblDisclaimer")->text().isEmpty());
+    EXPECT_EQ(Child<QPushButton>("cmdOK")->text(), QStringLiteral("OK"));
+    EXPECT_EQ(Child<QPushButton>("cmdSysInfo")->text(), QStringLiteral("&System Info..."));
+    EXPECT_EQ(dialog->findChildren<QFrame*>(QStringLiteral("Line1")).size(), 2);
+}
+
+TEST_F(AboutTest, FixedSizeAtItsStoredPlace) {
+    EXPECT_EQ(dialog->geometry(), QRect(156, 129, 382, 237));
+    EXPECT_EQ(dialog->minimumSize(), dialog->maximumSize());
+    EXPECT_FALSE(dialog->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
+    EXPECT_FALSE(dialog->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+    EXPECT_FALSE(dialog->isModal());
+    EXPECT_EQ(dialog->parentWidget(), nullptr);
+}
+
+TEST_F(AboutTest, EnterClosesThroughOk) {
+    QSignalSpy okPressed(Child<QPushButton>("cmdOK"), &QPushButton::clicked);
+    QTest::keyClick(dialog.data(), Qt::Key_Return);
+    EXPECT_EQ(okPressed.count(), 1);
+    EXPECT_TRUE(Gone());
+}
+
+TEST_F(AboutTest, EnterOnTheSystemInfoButtonStillPressesOk) {
+    auto* sysInfo = Child<QPushButton>("cmdSysInfo");
+    sysInfo->setFocus();
+    QSignalSpy okPressed(Child<QPushButton>("cmdOK"), &QPushButton::clicked);
+    QTest::keyClick(sysInfo, Qt::Key_Return);
+    EXPECT_EQ(okPressed.count(), 1);
+    EXPECT_EQ(sysInfoStarts, 0);
+    EXPECT_TRUE(Gone());
+}
+
+TEST_F(AboutTest, EscClosesThroughOk) {
+    QSignalSpy okPressed(Child<QPushButton>("cmdOK"), &QPushButton::clicked);
+    QTest::keyClick(dialog.data(), Qt::Key_Escape);
+    EXPECT_EQ(okPressed.count(), 1);
+    EXPECT_TRUE(Gone());
+}
+
+TEST_F(AboutTest, AltSStartsTheSystemInformationAndKeepsTheDialogOpen) {
+    QTest::keyClick(dialog.data(), Qt::Key_S, Qt::AltModifier);
+    // A mnemonic presses its button with a short animation, so the click comes a moment later.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return sysInfoStarts > 0; }, 2000));
+    QTest::qWait(50);
+    EXPECT_EQ(sysInfoStarts, 1);
+    EXPECT_FALSE(Gone());
+    EXPECT_TRUE(dialog->isVisible());
+}
+
+TEST(AboutWindowTest, OneDialogPerProcessLoadedAnewAfterClosing) {
+    AuxiliaryWindows windows;
+    windows.ShowAbout();
+    QPointer<frmAbout> first = windows.about();
+    ASSERT_NE(first, nullptr);
+    windows.ShowAbout();
+    EXPECT_EQ(windows.about(), first.data());
+    int open = 0;
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (qobject_cast<frmAbout*>(widget) && widget->isVisible()) ++open;
+    EXPECT_EQ(open, 1);
+
+    first->close();
+    EXPECT_EQ(windows.about(), nullptr);
+    windows.ShowAbout();
+    ASSERT_NE(windows.about(), nullptr);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(first.isNull()) << "the closed dialog should have gone";
+    EXPECT_TRUE(windows.about()->isVisible());
+}
+
+}  // namespace
+}  // namespace vantrel::test

@@ -1,0 +1,166 @@
+#include <QApplication>
+#include <QPointer>
+#include <QSignalSpy>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTest>
+#include <QWebEngineView>
+#include <gtest/gtest.h>
+#include <memory>
+
+#include "app/AuxiliaryWindows.h"
+#include "app/frmOnlineTut.h"
+
+namespace vantrel::test {
+namespace {
+
+using namespace std::chrono_literals;
+
+// A local server for the tutorial address: one that answers with a page, or one that takes the
+// connection and never answers.
+class TutorialServer {
+public:
+    explicit TutorialServer(bool answers) {
+        server_.listen(QHostAddress::LocalHost);
+        QObject::connect(&server_, &QTcpServer::newConnection, [this, answers] {
+            while (QTcpSocket* socket = server_.nextPendingConnection()) {
+                if (!answers) continue;  // kept open, never written to
+                QObject::connect(socket, &QTcpSocket::readyRead, socket, [socket] {
+                    socket->readAll();
+                    socket->write("HTTP/1.0 200 OK\r\nContent-Type: text/html\r\nConnection: close\r\n\r\n"
+                                  "<html><head><title>Online page</title></head><body>online</body></html>");
+                    socket->disconnectFromHost();
+                });
+            }
+        });
+    }
+    QUrl url() const {
+        return QUrl(QStringLiteral("http://127.0.0.1:%1/page.php?file=vantrel_use").arg(server_.serverPort()));
+    }
+
+private:
+    QTcpServer server_;
+};
+
+// An address nothing listens on: the connection is refused at once.
+QUrl UnreachableUrl() {
+    QTcpServer probe;
+    probe.listen(QHostAddress::LocalHost);
+    const quint16 port = probe.serverPort();
+    probe.close();
+    return QUrl(QStringLiteral("http://127.0.0.1:%1/page.php?file=vantrel_use").arg(port));
+}
+
+bool WaitForTitle(QWebEngineView* view, const QString& title, int ms = 20000) {
+    return QTest::qWaitFor([&] { return view->title() == title; }, ms);
+}
+
+TEST(OnlineTutSizingTest, BrowserRuleIsTheAreaLessAHundredTwipsNeverNegative) {
+    EXPECT_EQ(frmOnlineTut::BrowserSizeTwips(QSize(4680, 3195)), QSize(4580, 3095));
+    EXPECT_EQ(frmOnlineTut::BrowserSizeTwips(QSize(100, 99)), QSize(0, 0));
+    EXPECT_EQ(frmOnlineTut::BrowserSizeTwips(QSize(15, 3195)), QSize(0, 3095));
+}
+
+class OnlineTutTest : public ::testing::Test {
+protected:
+    frmOnlineTut* Open(const QUrl& address, std::chrono::milliseconds timeout = frmOnlineTut::kLoadTimeout) {
+        window = new frmOnlineTut(address, timeout);
+        window->show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(window));
+        return window;
+    }
+    void TearDown() override { delete window.data(); }
+    QPointer<frmOnlineTut> window;
+};
+
+TEST_F(OnlineTutTest, WindowAndBrowserAtDesignSize) {
+    Open(UnreachableUrl());
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Online Tutorial"));
+    EXPECT_TRUE(window->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+    EXPECT_FALSE(window->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
+    EXPECT_FALSE(window->windowIcon().isNull()) << "application icon missing";
+    EXPECT_EQ(window->size(), QSize(312, 213));  // 4680 x 3195 twips
+
+    QWebEngineView* browser = window->findChild<QWebEngineView*>(QStringLiteral("WebBrowser1"));
+    ASSERT_EQ(browser, window->browser());
+    EXPECT_EQ(window->browserSizeTwips(), QSize(4580, 3095));
+    EXPECT_EQ(browser->geometry(), QRect(8, 8, 305, 206));
+}
+
+TEST_F(OnlineTutTest, BrowserFollowsResizingAndMaximizing) {
+    Open(UnreachableUrl());
+    // The platform reports a new window size a little later than it is asked for.
+    window->resize(600, 400);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window->browserSizeTwips() == QSize(8900, 5900); }));
+    EXPECT_EQ(window->browser()->geometry(), QRect(8, 8, 593, 393));
+
+    window->resize(5, 5);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window->browserSizeTwips() == QSize(0, 0); }));
+
+    window->showMaximized();
+    const auto followsClient = [&] {
+        const QSize client = window->size();
+        return window->isMaximized() && client.width() > 600 &&
+               window->browserSizeTwips() == QSize(client.width() * 15 - 100, client.height() * 15 - 100);
+    };
+    EXPECT_TRUE(QTest::qWaitFor(followsClient));
+    EXPECT_EQ(window->browser()->pos(), QPoint(8, 8));
+}
+
+TEST_F(OnlineTutTest, UnreachableSiteShowsTheBundledTutorial) {
+    // A timeout far beyond the wait: the failed load itself must bring the bundled page.
+    Open(UnreachableUrl(), 120s);
+    QSignalSpy bundled(window.data(), &frmOnlineTut::bundledTutorialShown);
+    ASSERT_TRUE(WaitForTitle(window->browser(), QStringLiteral("Vantrel Tutorial"), 10000));
+    EXPECT_TRUE(window->showsBundledTutorial());
+    EXPECT_EQ(window->browser()->url(), frmOnlineTut::BundledTutorialUrl());
+    EXPECT_LE(bundled.count(), 1);
+    EXPECT_TRUE(window->isVisible());
+}
+
+TEST_F(OnlineTutTest, SiteThatNeverAnswersShowsTheBundledTutorialAfterTheTimeout) {
+    TutorialServer silent(false);
+    Open(silent.url(), 300ms);
+    EXPECT_FALSE(window->showsBundledTutorial());
+    ASSERT_TRUE(WaitForTitle(window->browser(), QStringLiteral("Vantrel Tutorial")));
+    EXPECT_TRUE(window->showsBundledTutorial());
+}
+
+TEST_F(OnlineTutTest, ReachableSiteIsShownAsItIs) {
+    TutorialServer site(true);
+    Open(site.url(), 20s);
+    ASSERT_TRUE(WaitForTitle(window->browser(), QStringLiteral("Online page")));
+    QTest::qWait(200);
+    EXPECT_FALSE(window->showsBundledTutorial());
+    EXPECT_EQ(window->browser()->url(), site.url());
+}
+
+TEST(OnlineTutWindowTest, OneWindowPerProcessNavigatingAnewAfterClosing) {
+    AuxiliaryWindows windows;
+    windows.ShowOnlineTutorial();
+    QPointer<frmOnlineTut> first = windows.onlineTutorial();
+    ASSERT_NE(first, nullptr);
+    ASSERT_TRUE(WaitForTitle(first->browser(), QStringLiteral("Vantrel Tutorial")));
+
+    QSignalSpy reloads(first->browser(), &QWebEngineView::loadStarted);
+    windows.ShowOnlineTutorial();
+    EXPECT_EQ(windows.onlineTutorial(), first.data());
+    QTest::qWait(200);
+    EXPECT_EQ(reloads.count(), 0) << "showing the open window again must not reload it";
+    int open = 0;
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (qobject_cast<frmOnlineTut*>(widget) && widget->isVisible()) ++open;
+    EXPECT_EQ(open, 1);
+
+    first->close();
+    EXPECT_EQ(windows.onlineTutorial(), nullptr);
+    windows.ShowOnlineTutorial();
+    frmOnlineTut* second = windows.onlineTutorial();
+    ASSERT_NE(second, nullptr);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(first.isNull());
+    EXPECT_FALSE(second->showsBundledTutorial()) << "a new window starts from the tutorial address";
+}
+
+}  // namespace
+}  // namespace vantrel::test
