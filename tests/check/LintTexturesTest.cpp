@@ -5,7 +5,6 @@
 #include "FindingPrinter.h"
 #include "check/Linter.h"
 #include "check/PaintedTexture.h"
-#include "editor/MappingDocument.h"
 #include "support/TestData.h"
 #include "TgaWriter.h"
 
@@ -79,15 +78,6 @@ TEST_F(LintTextures, TexturesNotFoundShadowedRejectedOrUnreadable) {
 
 TEST_F(LintTextures, ADdsTextureIsTakenAsFoundButNotChecked) {
     EXPECT_EQ(lint(Block("A", "shadowed.dds", 999, 999)), std::vector<Finding>{});
-}
-
-TEST_F(LintTextures, WhatTheEditorSavesForAnOpenedTextureLintsClean) {
-    MappingDocument document;
-    document.Initialise();
-    // The editor writes Right and Bottom as the last pixel picked, at most width - 1 and height - 1.
-    document.AppendEntry("Whole", "Icons.tga", 64, 32, {0, 0, 63, 31});
-    document.AppendEntry("Part", "Icons.tga", 64, 32, {10, 4, 20, 12});
-    EXPECT_EQ(lint(document.Text()), std::vector<Finding>{});
 }
 
 }  // namespace
