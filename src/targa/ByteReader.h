@@ -11,7 +11,8 @@
 // A Targa file may end before the image its header describes is complete; the reader then goes on
 // counting pixels and rows and every missing byte reads as zero. Reading goes through a buffer so
 // that the per-pixel path never calls the (virtual) source: ReadByte is an inline load, and a row or
-// a raw packet is handed out as a pointer into the buffer.
+// a raw packet is handed out as a pointer into the buffer, or into the source's own memory when it
+// offers to be read in place.
 namespace vantrel {
 
 class ByteReader {
@@ -41,7 +42,7 @@ public:
     bool atEnd() { return next_ == end_ && fill(1) == 0; }
 
     // Total bytes consumed so far, zero bytes past the end included.
-    std::uint64_t consumed() const { return consumedBefore_ + static_cast<std::uint64_t>(next_ - buffer_.data()); }
+    std::uint64_t consumed() const { return consumedBefore_ + static_cast<std::uint64_t>(next_ - windowStart_); }
 
 private:
     std::uint8_t readByteSlow();
@@ -49,8 +50,12 @@ private:
     // buffered or the source has ended. Returns the number of buffered bytes.
     std::size_t fill(std::size_t n);
 
+    bool windowIsBuffer() const { return windowStart_ == buffer_.data(); }
+
     ByteSource& source_;
     std::vector<std::uint8_t> buffer_;
+    // The bytes being read: the buffer, or the source's own memory when it offers it in place.
+    const std::uint8_t* windowStart_;
     const std::uint8_t* next_;
     const std::uint8_t* end_;
     std::uint64_t consumedBefore_ = 0;

@@ -28,6 +28,13 @@ public:
         return count;
     }
 
+    const std::uint8_t* readAllInPlace(std::size_t& count) override {
+        count = size_ - position_;
+        const std::uint8_t* remaining = data_ + position_;
+        position_ = size_;
+        return remaining;
+    }
+
     // How many bytes have been handed out so far.
     std::size_t position() const { return position_; }
 

@@ -3,12 +3,14 @@
 #include <algorithm>
 #include <array>
 #include <atomic>
+#include <cstring>
 #include <exception>
 #include <new>
 #include <string>
 
 #include "targa/ByteReader.h"
 #include "targa/FileByteSource.h"
+#include "targa/PixelRows.h"
 
 namespace vantrel {
 
@@ -90,25 +92,6 @@ bool IsUncompressed(int imageType) { return imageType == 1 || imageType == 2; }
 bool IsRunLength(int imageType) { return imageType == 9 || imageType == 10; }
 
 constexpr std::uint32_t kOpaque = 0xFF000000u;
-
-// 16-bit pixels, low byte first: x r5 g5 b5, each channel multiplied by 8, the top bit ignored.
-inline std::uint32_t Stored16(std::uint8_t lo, std::uint8_t hi) {
-    const std::uint32_t red = (hi >> 2) & 31u;
-    const std::uint32_t green = ((hi & 3u) << 3) | (lo >> 5);
-    const std::uint32_t blue = lo & 31u;
-    return kOpaque | (red << 19) | (green << 11) | (blue << 3);
-}
-
-// 24-bit pixels and colour-table entries: blue, green, red.
-inline std::uint32_t Stored24(const std::uint8_t* bytes) {
-    return kOpaque | (static_cast<std::uint32_t>(bytes[2]) << 16) | (static_cast<std::uint32_t>(bytes[1]) << 8) |
-           bytes[0];
-}
-
-// 32-bit pixels (blue, green, red, alpha) are blended over what the canvas holds.
-inline std::uint32_t Blend32(std::uint32_t old, const std::uint8_t* bytes) {
-    return BlendStored(old, bytes[2], bytes[1], bytes[0], bytes[3]);
-}
 
 // Paints the decoded pixels onto the canvas. Pixels are put straight into the canvas memory, each
 // clipped range computed once per row or packet, so the per-pixel work is a load, a conversion and
@@ -208,18 +191,10 @@ private:
         std::uint32_t* out = row + first;
         const int n = end - first;
         switch (bytesPerPixel_) {
-            case 1:
-                for (int i = 0; i < n; ++i) out[i] = table_[in[i]];
-                break;
-            case 2:
-                for (int i = 0; i < n; ++i) out[i] = Stored16(in[2 * i], in[2 * i + 1]);
-                break;
-            case 3:
-                for (int i = 0; i < n; ++i) out[i] = Stored24(in + 3 * i);
-                break;
-            default:
-                for (int i = 0; i < n; ++i) out[i] = Blend32(out[i], in + 4 * i);
-                break;
+            case 1: PaintRow8(out, in, n, table_.data()); break;
+            case 2: PaintRow16(out, in, n); break;
+            case 3: PaintRow24(out, in, n); break;
+            default: BlendRow32(out, in, n); break;
         }
     }
 
@@ -229,15 +204,17 @@ private:
         std::uint32_t stored = 0;
         switch (bytesPerPixel_) {
             case 1: stored = tableEntry(value[0]); break;
-            case 2: stored = Stored16(value[0], value[1]); break;
-            case 3: stored = Stored24(value); break;
+            case 2: PaintRow16(&stored, value, 1); break;
+            case 3: PaintRow24(&stored, value, 1); break;
             default: break;
         }
         int first, end;
         std::uint32_t* row = clip(x, y, count, first, end);
         if (!row) return;
         if (bytesPerPixel_ == 4) {
-            for (int c = first; c < end; ++c) row[c] = Blend32(row[c], value);
+            std::array<std::uint8_t, 4 * 128> repeated;
+            for (int i = 0; i < end - first; ++i) std::memcpy(&repeated[4 * i], value, 4);
+            BlendRow32(row + first, repeated.data(), end - first);
         } else {
             std::fill(row + first, row + end, stored);
         }

@@ -20,6 +20,12 @@ public:
     // Copies up to n bytes into destination and returns how many were copied; fewer than n only
     // at the end of the data.
     virtual std::size_t read(std::uint8_t* destination, std::size_t n) = 0;
+    // A source that holds all its remaining bytes in memory may offer them to be read in place,
+    // without copying: it returns them and their count and counts them as read. Others return nullptr.
+    virtual const std::uint8_t* readAllInPlace(std::size_t& count) {
+        count = 0;
+        return nullptr;
+    }
 };
 
 // Loads the file at strFileName (UTF-8). intWidth and intHeight are set from the header as soon

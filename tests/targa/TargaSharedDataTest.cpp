@@ -96,6 +96,18 @@ LoadedFile LoadFile(const std::string& name) {
         if (k == 0) file.canvases[0]->setProgressHandler([&file] { ++file.presented; });
         file.outcomes.push_back(LoadBytes(file.bytes, *file.canvases[k]));
     }
+    // Read from the file itself (copied through the reader's buffer, not read in place) the load
+    // must come out the same.
+    Canvas fromPath(kStartColors[0], kCanvasSize, kCanvasSize);
+    ScriptedUserInteraction ui;
+    std::int16_t width = kUntouchedWidth, height = kUntouchedHeight;
+    const std::u8string path = (TgaDir() / name).u8string();
+    LoadTarga(std::string(path.begin(), path.end()), fromPath, width, height, ui);
+    EXPECT_EQ(width, file.outcomes[0].width);
+    EXPECT_EQ(height, file.outcomes[0].height);
+    EXPECT_EQ(ui.messages().size(), file.outcomes[0].messages.size());
+    EXPECT_TRUE(std::equal(fromPath.bits(), fromPath.bits() + kCanvasSize * kCanvasSize, file.canvases[0]->bits()))
+        << "loading from the path painted differently";
     return file;
 }
 
