@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <cmath>
@@ -26,6 +27,30 @@ public:
 
 protected:
     void mousePressEvent(QMouseEvent* event) override { event->accept(); }
+};
+
+// A line edit claims Ctrl+E, Ctrl+D and others for its own editing keys (end of line, delete
+// character) before the menu's shortcuts see them. The coordinate boxes nearly always hold the
+// focus, so they give the four menu shortcuts back to the window.
+class MenuShortcutsFirst : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::ShortcutOverride) {
+            auto* key = static_cast<QKeyEvent*>(event);
+            const QKeySequence pressed(key->keyCombination());
+            for (const auto& shortcut : {QKeySequence(Qt::CTRL | Qt::Key_O), QKeySequence(Qt::CTRL | Qt::Key_S),
+                                         QKeySequence(Qt::CTRL | Qt::Key_E), QKeySequence(Qt::CTRL | Qt::Key_D)}) {
+                if (pressed == shortcut) {
+                    event->ignore();
+                    return true;
+                }
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
 };
 
 std::uint32_t WindowBackgroundColor() {
@@ -80,6 +105,12 @@ void MainWindow::buildFrame() {
     fraInfo = new InfoFrame(canvasWidget_);
     fraInfo->setObjectName(QStringLiteral("fraInfo"));
     fraInfo->setGeometry(Px(2520), Px(1320), Px(2535), Px(1215));
+    // The frame's labels are laid out for a small 8-point face; the desktop's default font would
+    // clip "Bottom:" in its 41-pixel label.
+    QFont frameFont = fraInfo->font();
+    frameFont.setFamily(QStringLiteral("Arial"));
+    frameFont.setPointSize(8);
+    fraInfo->setFont(frameFont);
 
     struct Row {
         const char* labelName;
@@ -105,6 +136,8 @@ void MainWindow::buildFrame() {
         edit->setGeometry(Px(row.boxLeft), Px(row.top), Px(495), Px(285));
         *row.box = edit;
     }
+    auto* shortcutsFirst = new MenuShortcutsFirst(this);
+    for (QLineEdit* edit : {txtTop, txtLeft, txtBottom, txtRight}) edit->installEventFilter(shortcutsFirst);
     setTabOrder(txtTop, txtLeft);
     setTabOrder(txtLeft, txtBottom);
     setTabOrder(txtBottom, txtRight);

@@ -147,6 +147,31 @@ TEST_F(MainWindowTest, ShortcutsRunTheirCommands) {
     window.deleteDialog()->close();
 }
 
+TEST_F(MainWindowTest, ShortcutsWorkWhileACoordinateBoxHasTheFocus) {
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    auto* box = window.findChild<QLineEdit*>("txtBottom");
+    box->setFocus();
+    box->setText("12");
+    box->setCursorPosition(0);
+    // A line edit would take Ctrl+E as "end of line" and Ctrl+D as "delete character".
+    QTest::keyClick(box, Qt::Key_E, Qt::ControlModifier);
+    QTest::keyClick(box, Qt::Key_D, Qt::ControlModifier);
+    ASSERT_EQ(ui.messages().size(), 1u);
+    EXPECT_EQ(ui.messages()[0].text, "Please map all coordinates with the mouse before proceeding");
+    EXPECT_EQ(box->text(), "12");
+    ASSERT_NE(window.deleteDialog(), nullptr);
+    window.deleteDialog()->close();
+    // Ordinary editing keys still reach the box.
+    window.activateWindow();
+    box->setFocus();
+    QTest::keyClick(box, Qt::Key_End);
+    QTest::keyClicks(box, "3");
+    EXPECT_EQ(box->text(), "123");
+}
+
 TEST_F(MainWindowTest, CloseControlAsksOnlyWhenWorkIsUnsaved) {
     QCloseEvent first;
     QApplication::sendEvent(&window, &first);
