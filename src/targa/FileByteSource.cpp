@@ -40,8 +40,13 @@ FileByteSource::FileByteSource(const std::string& strFileName) {
         openFailure_ = "The path names a folder, not a file.";
         return;
     }
-    // "rb" opens an existing file only. Other kinds (a device, a pipe) are left to the open and the
-    // reads to accept or refuse.
+    // A device or a pipe has no end a load could be bounded by (a stream of random bytes can declare
+    // a 32767 x 32767 image and never run out), so only regular files are read.
+    if (status.type() != std::filesystem::file_type::regular && status.type() != std::filesystem::file_type::unknown) {
+        openFailure_ = "The path does not name a regular file.";
+        return;
+    }
+    // "rb" opens an existing file only; it never creates one.
     file_ = OpenForReading(path);
     if (!file_) {
         const std::error_code why(errno, std::generic_category());

@@ -5,8 +5,9 @@
 
 #include "targa/TargaReader.h"
 
-// A ByteSource over a file opened for reading. Opening never creates a file; a path that is empty,
-// missing, a folder or unreadable leaves the source closed with a one-line description of why.
+// A ByteSource over a regular file opened for reading. Opening never creates a file; a path that is
+// empty, missing, a folder, a device or unreadable leaves the source closed with a one-line
+// description of why.
 namespace vantrel {
 
 class FileByteSource : public ByteSource {

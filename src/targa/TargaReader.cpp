@@ -105,8 +105,9 @@ public:
           height_(header.ImageHeight),
           bytesPerPixel_(header.BitsPerPixel / 8) {}
 
-    // Entries 0 upwards, three bytes each: blue, green, red. The entry counter is a 16-bit signed
-    // value in the file format's original reader, so only the 256-entry table of 8-bit images fits.
+    // Entries 0 upwards, three bytes each: blue, green, red, whatever the header's colour-map fields
+    // say. The table has 2^BitsPerPixel entries counted in a 16-bit signed counter, so only the
+    // 256-entry table of 8-bit images can be read; 65536 entries and more are refused.
     void readColorTable(int bitsPerPixel) {
         if (bitsPerPixel != 8)
             throw ReadFailure{"A colour table for " + std::to_string(bitsPerPixel) +

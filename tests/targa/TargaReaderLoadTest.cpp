@@ -81,6 +81,16 @@ TEST(TargaLoadFromPath, MissingFolderEmptyPathAndEmptyFileAreReadErrorsThatChang
     EXPECT_FALSE(std::filesystem::exists(folder / "no-folder"));
 }
 
+#ifndef _WIN32
+TEST(TargaLoadFromPath, ADeviceIsNotReadBecauseItHasNoEnd) {
+    // An endless stream would let a header that declares a huge image read for minutes.
+    Canvas canvas(kGrey, 4, 4);
+    const LoadOutcome outcome = LoadPath("/dev/zero", canvas);
+    EXPECT_TRUE(IsReadErrorMessage(outcome.message())) << outcome.message();
+    EXPECT_EQ(outcome.width, kUntouchedWidth);
+}
+#endif
+
 #ifdef __linux__
 long OpenDescriptors() {
     return std::distance(std::filesystem::directory_iterator("/proc/self/fd"), std::filesystem::directory_iterator());
