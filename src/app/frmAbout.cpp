@@ -17,8 +17,7 @@ namespace vantrel {
 namespace {
 
 constexpr const char* kCopyrightNotice =
-    "Copyright (C) Kestwin. All rights reserved. Vantrel is not made or endorsed by the makers of the game; "
-    "keep copies of your textures and INI files before you change them.";
+    "Copyright (C) Kestwin. All rights reserved. Vantrel is not made or endorsed by the game's makers.";
 
 QLabel* MakeLabel(QWidget* parent, const char* name, const QRect& geometry, bool blackText) {
     auto* label = new QLabel(parent);

@@ -61,6 +61,15 @@ TEST_F(AboutTest, ShowsTitleVersionAndDescription) {
     EXPECT_EQ(dialog->findChildren<QFrame*>(QStringLiteral("Line1")).size(), 2);
 }
 
+TEST_F(AboutTest, WrappedTextsFitTheirLabels) {
+    for (const char* name : {"lblDescription", "lblDisclaimer"}) {
+        QLabel* label = Child<QLabel>(name);
+        EXPECT_LE(label->heightForWidth(label->width()), label->height()) << name << " is cut off";
+    }
+    QPushButton* sysInfo = Child<QPushButton>("cmdSysInfo");
+    EXPECT_LE(sysInfo->fontMetrics().horizontalAdvance(QStringLiteral("System Info...")), sysInfo->width());
+}
+
 TEST_F(AboutTest, FixedSizeAtItsStoredPlace) {
     EXPECT_EQ(dialog->geometry(), QRect(156, 129, 382, 237));
     EXPECT_EQ(dialog->minimumSize(), dialog->maximumSize());
