@@ -243,7 +243,7 @@ private:
     }
 
     // Past the end every packet header is zero: a raw packet of one zero pixel. They fill the rest of
-    // row y from column x (at least one pixel), then every row below it from column 0.
+    // row fromY from column x (at least one pixel), then each later row (y - 1 down to 0) from column 0.
     void paintZeroPackets(int x, int fromY) {
         std::uint32_t stored = 0;
         const bool visible = zeroPixel(stored);
@@ -332,6 +332,8 @@ void ShowMessage(UserInteraction& ui, const std::string& message) {
 }
 
 }  // namespace
+
+bool TargaLoadInProgress() { return gLoadInProgress.load(); }
 
 void LoadTarga(const std::string& strFileName, Canvas& frmTarget, std::int16_t& intWidth, std::int16_t& intHeight,
                UserInteraction& ui) {

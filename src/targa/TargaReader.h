@@ -37,4 +37,9 @@ void LoadTarga(const std::string& strFileName, Canvas& frmTarget, std::int16_t& 
 void LoadTarga(ByteSource& source, Canvas& frmTarget, std::int16_t& intWidth, std::int16_t& intHeight,
                UserInteraction& ui);
 
+// True while a load is painting. Progress lets window events run in the middle of a load; a load
+// started from one of them is refused ("There was an error reading the file:" and "Another texture
+// is still loading."), and a command can ask this first to avoid changing anything before that.
+bool TargaLoadInProgress();
+
 }  // namespace vantrel

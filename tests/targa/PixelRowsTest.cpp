@@ -80,14 +80,5 @@ TEST(PixelRows, PaintRow24ReadsBlueGreenRedAndNothingPastTheRow) {
     }
 }
 
-TEST(PixelRows, PaintRow8LooksEachIndexUpInTheTable) {
-    std::array<std::uint32_t, 256> table;
-    for (int i = 0; i < 256; ++i) table[i] = 0xFF000000u | static_cast<std::uint32_t>(i * 65793);
-    const std::vector<std::uint8_t> indices = {0, 255, 7, 7, 128};
-    std::vector<std::uint32_t> row(5);
-    PaintRow8(row.data(), indices.data(), 5, table.data());
-    EXPECT_EQ(row, (std::vector<std::uint32_t>{table[0], table[255], table[7], table[7], table[128]}));
-}
-
 }  // namespace
 }  // namespace vantrel

@@ -138,6 +138,7 @@ TEST(TargaSecondLoad, IsRefusedWhileTheFirstIsPaintingAndTheFirstGoesOnUndisturb
                 MemoryByteSource source(tiny);
                 LoadTarga(source, canvas, width, height, secondUi);
             }
+            EXPECT_TRUE(TargaLoadInProgress());
             EXPECT_EQ(width, 40) << "the refused load leaves the outputs as the first load set them";
             EXPECT_EQ(height, 70);
         });
@@ -145,6 +146,7 @@ TEST(TargaSecondLoad, IsRefusedWhileTheFirstIsPaintingAndTheFirstGoesOnUndisturb
         LoadTarga(source, canvas, width, height, firstUi);
 
         EXPECT_EQ(presented, 3);
+        EXPECT_FALSE(TargaLoadInProgress());
         EXPECT_TRUE(firstUi.messages().empty());
         ASSERT_EQ(secondUi.messages().size(), 1u);
         EXPECT_TRUE(IsReadErrorMessage(secondUi.messages()[0].text)) << secondUi.messages()[0].text;
