@@ -76,6 +76,7 @@ void DecodeWithStb(benchmark::State& state, const GeneratedTexture* texture) {
 // Prints as the console reporter does and keeps each run's mean real time per iteration.
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
+    RatioReporter() : ConsoleReporter(OO_Tabular) {}  // no colour codes: the output is often kept in a log
     std::map<std::string, double> seconds;
     void ReportRuns(const std::vector<Run>& runs) override {
         ConsoleReporter::ReportRuns(runs);
