@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "app/PathSysInfoLauncher.h"
-#include "app/QtProgramServices.h"
+#include "app/PosixProgramServices.h"
 
 namespace vantrel {
 
@@ -15,8 +15,8 @@ public:
     void StartSysInfo() override { launcher_.StartSysInfo(); }
 
 private:
-    QtProgramLocator locator_;
-    QtProgramStarter starter_;
+    PosixProgramLocator locator_;
+    PosixProgramStarter starter_;
     PathSysInfoLauncher launcher_;
 };
 

@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "editor/UserInteraction.h"
+#include "platform/UserInteraction.h"
 
 // What the About dialog's "System Info..." button runs: find the operating system's system
 // information program and start it, or tell the user that it cannot be had.

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "editor/UserInteraction.h"
+#include "platform/UserInteraction.h"
 
 // The user interaction of a command-line tool: nobody answers. Message boxes are kept (the
 // Targa reader reports its failures through them) and answered Ok; every question is cancelled.

@@ -89,9 +89,15 @@ std::string CutEntryName(const std::string& answer) {
 
 std::optional<std::string> GameNameProblem(const std::string& entryName, const AnsiCodePage& codePage) {
     bool onlyBlanks = true;
-    for (const char c : entryName) {
+    for (std::size_t i = 0; i < entryName.size(); ++i) {
+        const char c = entryName[i];
         const auto byte = static_cast<unsigned char>(c);
-        if (c == ';' || c == '=' || byte < 32 || byte == 127)
+        // C1 controls (U+0080 to U+009F, in UTF-8 0xC2 followed by 0x80 to 0x9F) are control
+        // characters too, whatever the code page would make of them.
+        const bool c1Control = byte == 0xC2 && i + 1 < entryName.size() &&
+                               static_cast<unsigned char>(entryName[i + 1]) >= 0x80 &&
+                               static_cast<unsigned char>(entryName[i + 1]) <= 0x9F;
+        if (c == ';' || c == '=' || byte < 32 || byte == 127 || c1Control)
             return std::string("The entry name cannot contain ';', '=', a tab or another control character: "
                                "the game would not read the entry.");
         if (c != ' ') onlyBlanks = false;

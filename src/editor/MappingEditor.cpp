@@ -1,11 +1,11 @@
 #include "editor/MappingEditor.h"
 
-#include <cstdlib>
 #include <filesystem>
 
 #include "editor/AppInfo.h"
 #include "editor/DocumentFile.h"
 #include "editor/EntryText.h"
+#include "platform/UserFolders.h"
 #include "targa/TargaReader.h"
 
 namespace vantrel {
@@ -39,12 +39,9 @@ void MappingEditor::Load() {
 std::string MappingEditor::InitialDialogFolder() {
     std::error_code error;
     if (std::filesystem::is_directory("D:\\", error)) return "D:\\";
-#ifdef _WIN32
-    const char* home = std::getenv("USERPROFILE");
-#else
-    const char* home = std::getenv("HOME");
-#endif
-    return home && *home ? std::string(home) : std::filesystem::current_path(error).string();
+    if (std::string home = HomeFolder(); !home.empty()) return home;
+    const std::u8string current = std::filesystem::current_path(error).u8string();
+    return std::string(current.begin(), current.end());
 }
 
 FileDialogRequest MappingEditor::OpenDialogRequest() {

@@ -7,7 +7,7 @@
 #include "editor/AnsiCodePage.h"
 #include "editor/EditorView.h"
 #include "editor/MappingDocument.h"
-#include "editor/UserInteraction.h"
+#include "platform/UserInteraction.h"
 #include "targa/Canvas.h"
 
 // The main window's document, editor state and every command on them, without any widget: the Qt

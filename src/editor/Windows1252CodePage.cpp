@@ -1,9 +1,8 @@
-// Windows-1252 through the C library's iconv. Windows builds use the active code page instead
-// (AnsiCodePageWin32.cpp) but keep this one for reference.
-#include <iconv.h>
-
-#include <cerrno>
-#include <mutex>
+// Windows-1252 from a built-in table, the same on every system: the Linux build writes the code
+// page the game ships for without depending on the C library's converters. Windows builds use the
+// active code page instead (AnsiCodePageWin32.cpp) and keep this one for reference and tests.
+#include <array>
+#include <cstdint>
 
 #include "editor/AnsiCodePage.h"
 
@@ -11,33 +10,70 @@ namespace vantrel {
 
 namespace {
 
+// The characters of bytes 0x80 to 0x9F; 0 where the code page defines no character (0x81, 0x8D,
+// 0x8F, 0x90, 0x9D). Every other byte is the code point of the same value.
+constexpr std::array<char32_t, 32> kHighControls = {
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,  // 80-87
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,       // 88-8F
+    0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,  // 90-97
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,  // 98-9F
+};
+
+// The next code point of utf8 from position i (advanced past it); nullopt for invalid UTF-8:
+// stray continuation bytes, overlong forms, surrogates, values above U+10FFFF, cut sequences.
+std::optional<char32_t> NextCodePoint(std::string_view utf8, std::size_t& i) {
+    const auto lead = static_cast<unsigned char>(utf8[i]);
+    if (lead < 0x80) {
+        ++i;
+        return lead;
+    }
+    std::size_t length;
+    char32_t value;
+    char32_t minimum;
+    if ((lead & 0xE0) == 0xC0) {
+        length = 2, value = lead & 0x1F, minimum = 0x80;
+    } else if ((lead & 0xF0) == 0xE0) {
+        length = 3, value = lead & 0x0F, minimum = 0x800;
+    } else if ((lead & 0xF8) == 0xF0) {
+        length = 4, value = lead & 0x07, minimum = 0x10000;
+    } else {
+        return std::nullopt;
+    }
+    if (i + length > utf8.size()) return std::nullopt;
+    for (std::size_t k = 1; k < length; ++k) {
+        const auto next = static_cast<unsigned char>(utf8[i + k]);
+        if ((next & 0xC0) != 0x80) return std::nullopt;
+        value = (value << 6) | (next & 0x3F);
+    }
+    if (value < minimum || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF)) return std::nullopt;
+    i += length;
+    return value;
+}
+
+std::optional<unsigned char> ToWindows1252(char32_t c) {
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return static_cast<unsigned char>(c);
+    for (std::size_t k = 0; k < kHighControls.size(); ++k)
+        if (kHighControls[k] != 0 && kHighControls[k] == c) return static_cast<unsigned char>(0x80 + k);
+    // U+0080 to U+009F and everything else: no byte.
+    return std::nullopt;
+}
+
 class Windows1252CodePage final : public AnsiCodePage {
 public:
-    Windows1252CodePage() : converter_(iconv_open("WINDOWS-1252", "UTF-8")) {}
-    ~Windows1252CodePage() override {
-        if (converter_ != reinterpret_cast<iconv_t>(-1)) iconv_close(converter_);
-    }
-
     std::optional<std::string> Encode(std::string_view utf8) const override {
-        if (converter_ == reinterpret_cast<iconv_t>(-1)) return std::nullopt;
-        std::lock_guard lock(mutex_);
-        iconv(converter_, nullptr, nullptr, nullptr, nullptr);  // reset the shift state
-        std::string out(utf8.size(), '\0');  // never longer than the UTF-8 input
-        char* in = const_cast<char*>(utf8.data());
-        std::size_t inLeft = utf8.size();
-        char* outPtr = out.data();
-        std::size_t outLeft = out.size();
-        // Without //TRANSLIT or //IGNORE iconv stops with EILSEQ at a character 1252 cannot hold.
-        if (iconv(converter_, &in, &inLeft, &outPtr, &outLeft) == static_cast<std::size_t>(-1)) return std::nullopt;
-        out.resize(out.size() - outLeft);
+        std::string out;
+        out.reserve(utf8.size());
+        for (std::size_t i = 0; i < utf8.size();) {
+            const auto c = NextCodePoint(utf8, i);
+            if (!c) return std::nullopt;
+            const auto byte = ToWindows1252(*c);
+            if (!byte) return std::nullopt;
+            out.push_back(static_cast<char>(*byte));
+        }
         return out;
     }
 
     std::string Name() const override { return "Windows-1252"; }
-
-private:
-    iconv_t converter_;
-    mutable std::mutex mutex_;
 };
 
 }  // namespace

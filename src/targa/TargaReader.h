@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "editor/UserInteraction.h"
+#include "platform/UserInteraction.h"
 #include "targa/Canvas.h"
 
 // The Targa (TGA) reader: checks the 18-byte header, reads the colour table of colour-mapped

@@ -34,7 +34,7 @@ TEST(IniFileOrder, OwnFilesFirstThenSubfolderFilesByCaseInsensitivePath) {
     for (const char* name : {"b.INI", "A.ini", "notes.txt", "sub/z.ini", "sub/deeper/a.ini", "sub_x/y.Ini"})
         test::WriteBytes(dir / name, "; nothing\n");
     std::vector<std::string> order;
-    for (const auto& file : IniFilesInGameOrder(dir.path())) order.push_back(file.lexically_relative(dir.path()).string());
+    for (const auto& file : IniFilesInGameOrder(dir.path())) order.push_back(file.lexically_relative(dir.path()).generic_string());
     // Only the top folder's own files go first; below it the sorted path decides, so a deeper
     // folder's file can come before its parent's own ('\' sorts before letters and '_').
     EXPECT_EQ(order, (std::vector<std::string>{"A.ini", "b.INI", "sub/deeper/a.ini", "sub/z.ini", "sub_x/y.Ini"}));

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "editor/UserInteraction.h"
+#include "platform/UserInteraction.h"
 
 // A UserInteraction for tests: records every request in order and answers from queues that the
 // test fills beforehand. An unscripted message box answers Ok (Cancel for Yes/No/Cancel), an

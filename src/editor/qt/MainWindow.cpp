@@ -1,4 +1,4 @@
-#include "editor/MainWindow.h"
+#include "editor/qt/MainWindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -10,8 +10,8 @@
 #include <cmath>
 
 #include "editor/AppInfo.h"
-#include "editor/CanvasWidget.h"
-#include "editor/frmDelete.h"
+#include "editor/qt/CanvasWidget.h"
+#include "editor/qt/frmDelete.h"
 
 namespace vantrel {
 

@@ -1,4 +1,4 @@
-#include "app/AuxiliaryWindows.h"
+#include "app/qt/AuxiliaryWindows.h"
 
 namespace vantrel {
 

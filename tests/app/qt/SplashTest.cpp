@@ -9,7 +9,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-#include "app/frmSplash.h"
+#include "app/qt/frmSplash.h"
 
 namespace vantrel::test {
 namespace {

@@ -5,8 +5,8 @@
 #include <QMouseEvent>
 #include <QTest>
 
-#include "editor/CanvasWidget.h"
-#include "editor/MainWindow.h"
+#include "editor/qt/CanvasWidget.h"
+#include "editor/qt/MainWindow.h"
 #include "support/ScriptedUserInteraction.h"
 #include "support/TestData.h"
 

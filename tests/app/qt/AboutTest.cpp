@@ -8,8 +8,8 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-#include "app/AuxiliaryWindows.h"
-#include "app/frmAbout.h"
+#include "app/qt/AuxiliaryWindows.h"
+#include "app/qt/frmAbout.h"
 #include "editor/AppInfo.h"
 
 namespace vantrel::test {

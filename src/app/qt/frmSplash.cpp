@@ -1,4 +1,4 @@
-#include "app/frmSplash.h"
+#include "app/qt/frmSplash.h"
 
 #include <QEvent>
 #include <QFont>
@@ -12,8 +12,8 @@
 #include <QTimer>
 #include <utility>
 
-#include "app/AppResources.h"
-#include "app/Twips.h"
+#include "app/qt/AppResources.h"
+#include "app/qt/Twips.h"
 #include "editor/AppInfo.h"
 
 namespace vantrel {

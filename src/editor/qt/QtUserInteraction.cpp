@@ -1,4 +1,4 @@
-#include "editor/QtUserInteraction.h"
+#include "editor/qt/QtUserInteraction.h"
 
 #include <QColorDialog>
 #include <QFileDialog>

@@ -1,4 +1,4 @@
-#include "app/frmAbout.h"
+#include "app/qt/frmAbout.h"
 
 #include <QFrame>
 #include <QIcon>
@@ -7,10 +7,10 @@
 #include <QPalette>
 #include <QPushButton>
 
-#include "app/AppResources.h"
-#include "app/Twips.h"
+#include "app/qt/AppResources.h"
+#include "app/qt/Twips.h"
 #include "editor/AppInfo.h"
-#include "editor/QtUserInteraction.h"
+#include "editor/qt/QtUserInteraction.h"
 
 namespace vantrel {
 

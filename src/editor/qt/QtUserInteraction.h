@@ -3,7 +3,7 @@
 #include <QPointer>
 #include <QWidget>
 
-#include "editor/UserInteraction.h"
+#include "platform/UserInteraction.h"
 
 // The user interaction of the real program: Qt's modal message box, input dialog, file dialogs
 // and colour dialog, parented to the given window.

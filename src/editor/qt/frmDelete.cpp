@@ -1,8 +1,8 @@
-#include "editor/frmDelete.h"
+#include "editor/qt/frmDelete.h"
 
 #include <QCloseEvent>
 
-#include "editor/MainWindow.h"
+#include "editor/qt/MainWindow.h"
 
 namespace vantrel {
 

@@ -1,4 +1,4 @@
-#include "app/BrowserSandbox.h"
+#include "app/qt/BrowserSandbox.h"
 
 #include <cstdlib>
 

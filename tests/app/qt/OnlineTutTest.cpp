@@ -8,8 +8,8 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-#include "app/AuxiliaryWindows.h"
-#include "app/frmOnlineTut.h"
+#include "app/qt/AuxiliaryWindows.h"
+#include "app/qt/frmOnlineTut.h"
 
 namespace vantrel::test {
 namespace {

@@ -1,30 +1,28 @@
-#include <QFile>
 #include <gtest/gtest.h>
 
-#include "app/QtProgramServices.h"
+#include <fstream>
+
+#include "app/PosixProgramServices.h"
 #include "support/TestData.h"
 
 namespace vantrel::test {
 namespace {
 
-TEST(QtProgramServicesTest, StartsWhatCanRunAndReportsWhatCannot) {
-    QtProgramLocator locator;
+TEST(PosixProgramServicesTest, StartsWhatCanRunAndReportsWhatCannot) {
+    PosixProgramLocator locator;
     const std::string truePath = locator.FindOnPath("true");
     ASSERT_FALSE(truePath.empty()) << "no 'true' on the search path";
-    EXPECT_TRUE(QtFileProbe().IsFile(truePath));
+    EXPECT_TRUE(PosixFileProbe().IsFile(truePath));
 
-    QtProgramStarter starter;
+    PosixProgramStarter starter;
     EXPECT_TRUE(starter.StartDetached(truePath));
 
     TempDir dir;
     const std::string notExecutable = (dir / "plain.txt").string();
-    QFile file(QString::fromStdString(notExecutable));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("not a program");
-    file.close();
+    std::ofstream(notExecutable) << "not a program";
     EXPECT_FALSE(starter.StartDetached(notExecutable));
     EXPECT_FALSE(starter.StartDetached((dir / "missing").string()));
-    EXPECT_FALSE(QtFileProbe().IsFile(dir.path().string())) << "a folder is not a file";
+    EXPECT_FALSE(PosixFileProbe().IsFile(dir.path().string())) << "a folder is not a file";
     EXPECT_EQ(locator.FindOnPath("vantrel-no-such-program"), "");
 }
 

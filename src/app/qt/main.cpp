@@ -2,10 +2,10 @@
 #include <QApplication>
 #include <memory>
 
-#include "app/AuxiliaryWindows.h"
-#include "app/BrowserSandbox.h"
-#include "app/frmSplash.h"
-#include "editor/MainWindow.h"
+#include "app/qt/AuxiliaryWindows.h"
+#include "app/qt/BrowserSandbox.h"
+#include "app/qt/frmSplash.h"
+#include "editor/qt/MainWindow.h"
 
 int main(int argc, char** argv) {
     // The tutorial window's browser shares its OpenGL contexts with the widgets.

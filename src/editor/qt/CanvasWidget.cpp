@@ -1,4 +1,4 @@
-#include "editor/CanvasWidget.h"
+#include "editor/qt/CanvasWidget.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -10,8 +10,8 @@
 
 #include "editor/EditorView.h"
 #include "editor/MappingEditor.h"
-#include "editor/QtUserInteraction.h"
-#include "editor/frmDelete.h"
+#include "editor/qt/QtUserInteraction.h"
+#include "editor/qt/frmDelete.h"
 #include "targa/Canvas.h"
 
 class QAction;

@@ -1,6 +1,6 @@
 // The real main window, offscreen: caption, menu tree, shortcuts, frame layout, tab order, and
 // that the title bar's close control asks before unsaved work is lost.
-#include "editor/MainWindow.h"
+#include "editor/qt/MainWindow.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "app/frmOnlineTut.h"
+#include "app/qt/frmOnlineTut.h"
 
 #include <QIcon>
 #include <QResizeEvent>
@@ -7,8 +7,8 @@
 #include <QWebEngineView>
 #include <algorithm>
 
-#include "app/AppResources.h"
-#include "app/Twips.h"
+#include "app/qt/AppResources.h"
+#include "app/qt/Twips.h"
 #include "editor/AppInfo.h"
 
 namespace vantrel {

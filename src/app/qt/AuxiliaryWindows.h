@@ -2,9 +2,9 @@
 
 #include <QObject>
 
-#include "app/SingleWindow.h"
-#include "app/frmAbout.h"
-#include "app/frmOnlineTut.h"
+#include "app/qt/SingleWindow.h"
+#include "app/qt/frmAbout.h"
+#include "app/qt/frmOnlineTut.h"
 
 // The About dialog and the tutorial window that the main window's Help menu opens, one of each
 // per process. Windows still open when this goes are closed with it.

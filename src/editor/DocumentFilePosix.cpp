@@ -1,0 +1,97 @@
+// The atomic save on POSIX systems: write a temporary file beside the target, flush it to disk,
+// rename it over the target, then flush the folder so that the rename itself survives a crash.
+#ifndef _WIN32
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <random>
+
+#include "editor/DocumentFile.h"
+
+namespace vantrel {
+
+namespace {
+
+std::string Reason(int error) { return std::strerror(error); }
+
+// Writes all of bytes to fd, retrying after signals and short writes.
+bool WriteAll(int fd, const std::string& bytes) {
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t written = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (written < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        if (written == 0) {
+            errno = EIO;
+            return false;
+        }
+        done += static_cast<std::size_t>(written);
+    }
+    return true;
+}
+
+// A new file beside the target that nobody else can have; -1 with errno set on failure.
+int CreateTemporary(const std::string& target, std::string& temporaryPath) {
+    std::random_device random;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        temporaryPath = target + ".vantrel-" + std::to_string(random()) + ".tmp";
+        const int fd = ::open(temporaryPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST) return fd;
+    }
+    errno = EEXIST;
+    return -1;
+}
+
+}  // namespace
+
+std::optional<std::string> WriteFileAtomically(const std::string& utf8Path, const std::string& bytes) {
+    if (utf8Path.empty()) return std::string("No file name was given.");
+    std::error_code ignored;
+    if (std::filesystem::is_directory(utf8Path, ignored)) return std::string("The path names a folder.");
+
+    // An existing file keeps its permission bits; a new one gets the umask's, as open would give.
+    struct stat existing {};
+    const bool replacing = ::stat(utf8Path.c_str(), &existing) == 0;
+
+    std::string temporary;
+    const int fd = CreateTemporary(utf8Path, temporary);
+    if (fd < 0) return Reason(errno);
+
+    const auto fail = [&](int error) -> std::optional<std::string> {
+        ::close(fd);
+        ::unlink(temporary.c_str());
+        return Reason(error);
+    };
+    if (!WriteAll(fd, bytes)) return fail(errno);
+    if (replacing && ::fchmod(fd, existing.st_mode & 07777) != 0) return fail(errno);
+    if (::fsync(fd) != 0) return fail(errno);
+    if (::close(fd) != 0) {
+        const int error = errno;
+        ::unlink(temporary.c_str());
+        return Reason(error);
+    }
+    if (::rename(temporary.c_str(), utf8Path.c_str()) != 0) {
+        const int error = errno;
+        ::unlink(temporary.c_str());
+        return Reason(error);
+    }
+
+    // The new name is in place; flushing the folder makes it durable. A folder that cannot be
+    // opened or flushed (some file systems refuse) does not undo a save that has already happened.
+    const std::string folder = std::filesystem::path(utf8Path).parent_path().string();
+    const int folderFd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folderFd >= 0) {
+        (void)::fsync(folderFd);
+        ::close(folderFd);
+    }
+    return std::nullopt;
+}
+
+}  // namespace vantrel
+#endif
