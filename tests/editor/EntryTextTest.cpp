@@ -59,6 +59,27 @@ TEST(GameNameProblem, RefusesNamesTheGameCannotRead) {
     EXPECT_EQ(GameNameProblem(std::string(1014, 'x'), *codePage), std::nullopt);
 }
 
+// C1 controls are refused as control characters by the name rules themselves, so a build whose
+// code page would hold them (Windows' 1252 maps U+0081 to byte 0x81) refuses the same names.
+TEST(GameNameProblem, RefusesC1ControlsWhateverTheCodePageHolds) {
+    class EverythingCodePage final : public AnsiCodePage {
+    public:
+        std::optional<std::string> Encode(std::string_view utf8) const override { return std::string(utf8); }
+        std::string Name() const override { return "everything"; }
+    } everything;
+    const auto windows1252 = MakeWindows1252CodePage();
+    for (const AnsiCodePage* codePage : std::vector<const AnsiCodePage*>{&everything, windows1252.get()}) {
+        for (const char* c1 : {"Tank\xc2\x80", "Tank\xc2\x81", "\xc2\x9dTank", "Ta\xc2\x9fnk"}) {
+            const auto problem = GameNameProblem(c1, *codePage);
+            ASSERT_TRUE(problem.has_value()) << codePage->Name();
+            EXPECT_NE(problem->find("control character"), std::string::npos) << *problem;
+        }
+        // The characters just outside the block are ordinary.
+        EXPECT_EQ(GameNameProblem("Tank\xc2\xa0x", *codePage), std::nullopt) << codePage->Name();  // no-break space
+        EXPECT_EQ(GameNameProblem("Tank\xc5\xb8", *codePage), std::nullopt) << codePage->Name();   // Ÿ (byte 0x9F)
+    }
+}
+
 TEST(Windows1252CodePage, EncodesItsCharactersAndRefusesOthers) {
     const auto codePage = MakeWindows1252CodePage();
     EXPECT_EQ(codePage->Encode("Tank"), "Tank");
@@ -66,6 +87,30 @@ TEST(Windows1252CodePage, EncodesItsCharactersAndRefusesOthers) {
     EXPECT_EQ(codePage->Encode("\xe2\x82\xac"), "\x80");     // €, in the 0x80-0x9F block 1252 adds to Latin-1
     EXPECT_EQ(codePage->Encode("\xe5\x9b\xbe"), std::nullopt);  // a CJK character
     EXPECT_EQ(codePage->Encode("\xff"), std::nullopt);        // not UTF-8
+}
+
+TEST(Windows1252CodePage, MapsTheWholeHighBlockAndRefusesItsGapsAndBadUtf8) {
+    const auto codePage = MakeWindows1252CodePage();
+    // Every character of the 0x80-0x9F block, in byte order; the five gaps have none.
+    const char* block[32] = {"\u20ac", nullptr,  "\u201a", "\u0192", "\u201e", "\u2026", "\u2020", "\u2021",
+                             "\u02c6", "\u2030", "\u0160", "\u2039", "\u0152", nullptr,  "\u017d", nullptr,
+                             nullptr,  "\u2018", "\u2019", "\u201c", "\u201d", "\u2022", "\u2013", "\u2014",
+                             "\u02dc", "\u2122", "\u0161", "\u203a", "\u0153", nullptr,  "\u017e", "\u0178"};
+    for (int k = 0; k < 32; ++k) {
+        if (block[k]) EXPECT_EQ(codePage->Encode(block[k]), std::string(1, static_cast<char>(0x80 + k))) << k;
+        // The C1 control of the same value is never written as that byte.
+        const char c1[] = {'\xc2', static_cast<char>(0x80 + k), 0};
+        EXPECT_EQ(codePage->Encode(c1), std::nullopt) << k;
+    }
+    // Latin-1 above the block maps to itself.
+    EXPECT_EQ(codePage->Encode("\u00a0\u00ff"), "\xa0\xff");
+    for (const std::string& bad : {std::string("\xc0\xaf"),            // overlong '/'
+                                   std::string("\xed\xa0\x80"),        // a surrogate
+                                   std::string("\xe2\x82"),            // cut short
+                                   std::string("\x80"),                // a lone continuation byte
+                                   std::string("\xf4\x90\x80\x80")})  // above U+10FFFF
+        EXPECT_EQ(codePage->Encode(bad), std::nullopt);
+    EXPECT_EQ(codePage->Encode(""), "");
 }
 
 TEST(SingleToText, WritesWholeNumbersWithoutAPoint) {
