@@ -14,7 +14,7 @@ xvfb=$!
 trap 'kill $app $xvfb 2>/dev/null || true' EXIT
 export DISPLAY=$display
 sleep 1
-"$build/src/app/vantrel" >"$out/vantrel.log" 2>&1 &
+"$build/bin/vantrel" >"$out/vantrel.log" 2>&1 &
 app=$!
 
 find_window() {  # poll: --sync would wait forever on a name that never shows
