@@ -1,0 +1,381 @@
+// The real Win32 main window under Wine: caption and border, menu tree and shortcuts, the frame's
+// layout and tab order, corner picking by mouse presses, fitting to a texture, repainting the
+// canvas, and the close control's question.
+#include "editor/win32/MainWindow.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "WindowTestSupport.h"
+#include "editor/win32/MenuCommands.h"
+#include "editor/win32/MessageLoop.h"
+#include "support/ScriptedUserInteraction.h"
+#include "support/TestData.h"
+#include "support/TgaFiles.h"
+
+namespace vantrel::test {
+namespace {
+
+using namespace win32;
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        SKIP_WITHOUT_DISPLAY();
+        window.setEndProgram([this] { ++ended; });
+        window.show();
+        PumpFor(20);
+    }
+
+    // Writes a gradient texture (pixel (x, y) = red x, green y, blue 200) and opens it.
+    void LoadGradient(int width, int height) {
+        const auto path = temp / "gradient.tga";
+        WriteBytes(path, GradientTga24(width, height));
+        ui.openAnswers.push_back(path.string());
+        SendMessageW(window.hwnd(), WM_COMMAND, mnuFileOpen, 0);
+    }
+
+    void Command(int id) { SendMessageW(window.hwnd(), WM_COMMAND, static_cast<WPARAM>(id), 0); }
+
+    std::string Box(EditorView::Box which) const { return window.boxText(which); }
+
+    COLORREF ShownPixel(int x, int y) {
+        UpdateWindow(window.hwnd());
+        HDC dc = GetDC(window.hwnd());
+        const COLORREF color = GetPixel(dc, x, y);
+        ReleaseDC(window.hwnd(), dc);
+        return color;
+    }
+
+    TempDir temp;
+    ScriptedUserInteraction ui;
+    MainWindow window{&ui};
+    int ended = 0;
+};
+
+TEST_F(MainWindowTest, CaptionBorderAndClientArea) {
+    EXPECT_EQ(TextOf(window.hwnd()), L"Vantrel 2.0");
+    const LONG_PTR style = GetWindowLongPtrW(window.hwnd(), GWL_STYLE);
+    EXPECT_TRUE(style & WS_MINIMIZEBOX);
+    EXPECT_FALSE(style & WS_MAXIMIZEBOX) << "no maximize button";
+    EXPECT_TRUE(style & WS_THICKFRAME) << "sizable";
+    EXPECT_TRUE(style & WS_SYSMENU);
+    // Design client area 5145 x 3195 twips below the menu bar.
+    RECT client;
+    GetClientRect(window.hwnd(), &client);
+    EXPECT_EQ(Width(client), 343);
+    EXPECT_EQ(Height(client), 213);
+    ASSERT_NE(GetMenu(window.hwnd()), nullptr);
+}
+
+struct ExpectedItem {
+    const wchar_t* caption;  // nullptr: separator
+    int id;
+};
+
+TEST_F(MainWindowTest, MenuTreeAndAcceleratorsAgree) {
+    HMENU bar = GetMenu(window.hwnd());
+    ASSERT_EQ(GetMenuItemCount(bar), 3);
+    const wchar_t* menus[] = {L"File", L"Edit", L"Help"};
+    const std::vector<std::vector<ExpectedItem>> items = {
+        {{L"Open\tCtrl+O", mnuFileOpen},
+         {nullptr, 0},
+         {L"Save\tCtrl+S", mnuFileSave},
+         {L"Save As", mnuFileSaveAs},
+         {nullptr, 0},
+         {L"Exit", mnuFileExit}},
+        {{L"Complete Entry\tCtrl+E", mnuEditComplete},
+         {nullptr, 0},
+         {L"Select Background Color", mnuEditBackground},
+         {nullptr, 0},
+         {L"Delete Entry\tCtrl+D", mnuEditDelete}},
+        {{L"About", mnuHelpAbout}, {L"Online Tutorial", mnuHelpOnline}}};
+
+    // Every "\tCtrl+K" shown must be in the accelerator table, and nothing else may be there.
+    std::vector<ACCEL> table(16);
+    table.resize(static_cast<std::size_t>(CopyAcceleratorTableW(window.accelerators(), table.data(), 16)));
+    int shownShortcuts = 0;
+
+    for (int m = 0; m < 3; ++m) {
+        wchar_t caption[64] = {};
+        GetMenuStringW(bar, static_cast<UINT>(m), caption, 64, MF_BYPOSITION);
+        EXPECT_STREQ(caption, menus[m]);
+        HMENU menu = GetSubMenu(bar, m);
+        ASSERT_NE(menu, nullptr);
+        ASSERT_EQ(GetMenuItemCount(menu), static_cast<int>(items[m].size())) << menus[m];
+        for (std::size_t i = 0; i < items[m].size(); ++i) {
+            wchar_t text[64] = {};
+            MENUITEMINFOW info{};
+            info.cbSize = sizeof info;
+            info.fMask = MIIM_FTYPE | MIIM_ID | MIIM_STRING | MIIM_STATE;
+            info.dwTypeData = text;
+            info.cch = 64;
+            ASSERT_TRUE(GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &info));
+            const ExpectedItem& expected = items[m][i];
+            if (!expected.caption) {
+                EXPECT_TRUE(info.fType & MFT_SEPARATOR) << menus[m] << " item " << i;
+                continue;
+            }
+            EXPECT_FALSE(info.fType & MFT_SEPARATOR);
+            EXPECT_STREQ(text, expected.caption);
+            EXPECT_EQ(static_cast<int>(info.wID), expected.id);
+            EXPECT_EQ(std::wstring(text).find(L'&'), std::wstring::npos) << "no access keys";
+            EXPECT_FALSE(info.fState & (MFS_DISABLED | MFS_CHECKED));
+            const std::wstring shown(text);
+            const auto tab = shown.find(L'\t');
+            const ACCEL* accel = nullptr;
+            for (const ACCEL& a : table)
+                if (a.cmd == expected.id) accel = &a;
+            if (tab == std::wstring::npos) {
+                EXPECT_EQ(accel, nullptr) << "a shortcut not shown in the menu";
+                continue;
+            }
+            ++shownShortcuts;
+            ASSERT_NE(accel, nullptr) << "a shortcut shown but not in the table";
+            EXPECT_EQ(accel->fVirt & (FVIRTKEY | FCONTROL | FSHIFT | FALT), FVIRTKEY | FCONTROL);
+            EXPECT_EQ(shown.substr(tab), std::wstring(L"\tCtrl+") + static_cast<wchar_t>(accel->key));
+        }
+    }
+    EXPECT_EQ(shownShortcuts, 4);
+    EXPECT_EQ(table.size(), 4u);
+}
+
+TEST_F(MainWindowTest, ShortcutsWorkWhileACoordinateBoxHasTheFocus) {
+    HWND box = window.box(EditorView::Box::Top);
+    SetFocus(box);
+    ASSERT_EQ(GetFocus(), box);
+
+    PressKey(box, 'E', true);
+    ASSERT_EQ(ui.messages().size(), 1u) << "Ctrl+E runs Complete Entry";
+    EXPECT_EQ(ui.messages()[0].text, "Please map all coordinates with the mouse before proceeding");
+    EXPECT_EQ(Box(EditorView::Box::Top), "") << "the key did not reach the box";
+
+    ui.clear();
+    PressKey(GetFocus(), 'O', true);
+    ASSERT_EQ(ui.requests.size(), 1u);
+    EXPECT_EQ(ui.requests[0].kind, RecordedRequest::Kind::OpenDialog);
+
+    ui.clear();
+    PressKey(GetFocus(), 'S', true);
+    ASSERT_EQ(ui.requests.size(), 1u);
+    EXPECT_EQ(ui.requests[0].kind, RecordedRequest::Kind::SaveDialog);
+
+    SetFocus(window.box(EditorView::Box::Right));
+    PressKey(GetFocus(), 'D', true);
+    ASSERT_NE(window.deleteDialog(), nullptr) << "Ctrl+D opens the delete dialog";
+
+    // Keys that are no shortcut still type into the box.
+    ui.clear();
+    SetFocus(box);
+    PressKey(box, 'Q', true);
+    PressKey(box, '7');
+    EXPECT_TRUE(ui.requests.empty());
+    EXPECT_EQ(Box(EditorView::Box::Top), "7");
+}
+
+TEST_F(MainWindowTest, FrameAndBoxGeometryInPixels) {
+    const RECT frame = RectInParent(window.frame());
+    EXPECT_EQ(frame.left, 168);
+    EXPECT_EQ(frame.top, 88);
+    EXPECT_EQ(Width(frame), 169);
+    EXPECT_EQ(Height(frame), 81);
+    EXPECT_EQ(window.frameHeight(), 1215);
+
+    struct Control {
+        int id;
+        const wchar_t* caption;  // labels only
+        int left, top, width, height;
+    };
+    const Control controls[] = {
+        {Label1Id, L"Top:", 8, 16, 25, 17},     {txtTopId, nullptr, 40, 16, 33, 19},
+        {Label2Id, L"Left:", 80, 16, 25, 17},   {txtLeftId, nullptr, 112, 16, 33, 19},
+        {Label3Id, L"Bottom:", 8, 48, 41, 17},  {txtBottomId, nullptr, 48, 48, 33, 19},
+        {Label4Id, L"Right:", 88, 48, 33, 17},  {txtRightId, nullptr, 128, 48, 33, 19},
+    };
+    for (const Control& c : controls) {
+        HWND control = GetDlgItem(window.frame(), c.id);
+        ASSERT_NE(control, nullptr) << c.id;
+        const RECT r = RectInParent(control);
+        EXPECT_EQ(r.left, c.left) << c.id;
+        EXPECT_EQ(r.top, c.top) << c.id;
+        EXPECT_EQ(Width(r), c.width) << c.id;
+        EXPECT_EQ(Height(r), c.height) << c.id;
+        if (c.caption) {
+            EXPECT_EQ(TextOf(control), c.caption);
+            const SIZE extent = TextExtent(control, c.caption);
+            EXPECT_LE(extent.cx, c.width) << "caption clipped: " << c.id;
+            EXPECT_LE(extent.cy, c.height) << c.id;
+        } else {
+            // The widest value a box holds, 16-bit and negative, fits its client area.
+            RECT inside;
+            GetClientRect(control, &inside);
+            EXPECT_LE(TextExtent(control, L"-2117").cx, Width(inside)) << c.id;
+        }
+    }
+}
+
+TEST_F(MainWindowTest, TabMovesThroughTheBoxesInOrder) {
+    SetFocus(window.box(EditorView::Box::Top));
+    const EditorView::Box order[] = {EditorView::Box::Left, EditorView::Box::Bottom, EditorView::Box::Right,
+                                     EditorView::Box::Top};
+    for (EditorView::Box next : order) {
+        PressKey(GetFocus(), VK_TAB);
+        EXPECT_EQ(GetFocus(), window.box(next)) << static_cast<int>(next);
+    }
+}
+
+TEST_F(MainWindowTest, EveryMouseButtonPicksACornerOnTheCanvas) {
+    LoadGradient(64, 32);
+    struct Press {
+        UINT message;
+        WPARAM data;
+    };
+    const Press presses[] = {{WM_LBUTTONDOWN, MK_LBUTTON},
+                             {WM_RBUTTONDOWN, MK_RBUTTON},
+                             {WM_MBUTTONDOWN, MK_MBUTTON},
+                             {WM_XBUTTONDOWN, MAKEWPARAM(MK_XBUTTON1, XBUTTON1)}};
+    for (const Press& press : presses) {
+        // Back to no corner picked: a completed entry clears both corners.
+        ui.inputAnswers.push_back("entry" + std::to_string(press.message));
+        if (window.editor().blnLeftTopPicked()) {
+            if (!window.editor().blnRightBottomPicked()) window.editor().MouseDown(1, 0, 63 * 15, 31 * 15);
+            window.mnuEditComplete_Click();
+        }
+        ASSERT_FALSE(window.editor().blnLeftTopPicked());
+        HWND target = PressAt(window.hwnd(), POINT{10, 20}, press.message, press.data);
+        EXPECT_EQ(target, window.hwnd());
+        EXPECT_EQ(Box(EditorView::Box::Left), "10") << press.message;
+        EXPECT_EQ(Box(EditorView::Box::Top), "20") << press.message;
+        PressAt(window.hwnd(), POINT{63, 31}, press.message, press.data);
+        EXPECT_EQ(Box(EditorView::Box::Right), "63") << press.message;
+        EXPECT_EQ(Box(EditorView::Box::Bottom), "31") << press.message;
+    }
+}
+
+TEST_F(MainWindowTest, PressesOnTheFrameDoNotPickCorners) {
+    LoadGradient(300, 120);
+    // Put the frame over the texture: a press on it must not reach corner picking.
+    window.setFrameLeft(0);
+    window.setFrameTop(0);
+    for (POINT at : {POINT{2, 2}, POINT{10, 20} /* on a label */, POINT{50, 60} /* in a box */}) {
+        HWND target = PressAt(window.hwnd(), at, WM_LBUTTONDOWN, MK_LBUTTON);
+        EXPECT_NE(target, window.hwnd());
+        EXPECT_FALSE(window.editor().blnLeftTopPicked()) << at.x << "," << at.y;
+    }
+    EXPECT_EQ(Box(EditorView::Box::Left), "");
+    // Beside the frame the canvas still picks.
+    PressAt(window.hwnd(), POINT{250, 100}, WM_LBUTTONDOWN, MK_LBUTTON);
+    EXPECT_EQ(Box(EditorView::Box::Left), "250");
+    EXPECT_EQ(Box(EditorView::Box::Top), "100");
+}
+
+TEST_F(MainWindowTest, LoadingFitsTheWindowAndMovesTheFrame) {
+    LoadGradient(100, 50);
+    RECT outer;
+    GetWindowRect(window.hwnd(), &outer);
+    EXPECT_EQ(Width(outer), 300);   // 4500 twips
+    EXPECT_EQ(Height(outer), 116);  // 1750 twips
+    const RECT frame = RectInParent(window.frame());
+    EXPECT_EQ(frame.left, 108);  // 1620 twips
+    EXPECT_DOUBLE_EQ(window.frameTopTwips(), -232.5);
+    EXPECT_EQ(frame.top, -16);
+    EXPECT_EQ(Height(frame), 81) << "the frame is moved, never resized";
+    EXPECT_EQ(window.editor().strTextureName(), "gradient.tga");
+    // Presses beyond the texture are ignored; the last column is not.
+    PressAt(window.hwnd(), POINT{100, 10}, WM_LBUTTONDOWN, MK_LBUTTON);
+    EXPECT_EQ(Box(EditorView::Box::Left), "");
+    PressAt(window.hwnd(), POINT{99, 49}, WM_LBUTTONDOWN, MK_LBUTTON);
+    EXPECT_EQ(Box(EditorView::Box::Left), "99");
+}
+
+TEST_F(MainWindowTest, RepaintShowsTheCanvas) {
+    LoadGradient(100, 50);
+    EXPECT_EQ(ShownPixel(0, 0), RGB(0, 0, 200));
+    EXPECT_EQ(ShownPixel(37, 12), RGB(37, 12, 200));
+    EXPECT_EQ(ShownPixel(99, 49), RGB(99, 49, 200));
+
+    // A partial repaint shows the canvas rows and columns of the invalid part, and only those.
+    window.canvas().putPixel(50, 40, PackColor(255, 0, 0));
+    window.canvas().putPixel(5, 5, PackColor(0, 255, 0));
+    RECT part{45, 35, 60, 45};
+    InvalidateRect(window.hwnd(), &part, FALSE);
+    EXPECT_EQ(ShownPixel(50, 40), RGB(255, 0, 0));
+    EXPECT_EQ(ShownPixel(45, 35), RGB(45, 35, 200));
+    EXPECT_EQ(ShownPixel(5, 5), RGB(5, 5, 200)) << "outside the invalid part nothing was repainted";
+    InvalidateRect(window.hwnd(), nullptr, FALSE);
+    EXPECT_EQ(ShownPixel(5, 5), RGB(0, 255, 0));
+}
+
+TEST_F(MainWindowTest, MessagesRunWhileATexturePaints) {
+    // A message already waiting when the load starts runs in the middle of it, at the first
+    // progress step, after the reader has handed the size back.
+    int widthSeen = -1;
+    window.onAbout = [&] { widthSeen = window.editor().intTextureWidth(); };
+    PostMessageW(window.hwnd(), WM_COMMAND, mnuHelpAbout, 0);
+    LoadGradient(100, 64);
+    EXPECT_EQ(widthSeen, 100);
+}
+
+TEST_F(MainWindowTest, CancelledOpenWashesAndShowsTheWash) {
+    LoadGradient(100, 50);
+    ui.colorAnswers.push_back(PackColor(255, 255, 255));
+    Command(mnuEditBackground);
+    ui.openAnswers.push_back(std::nullopt);
+    Command(mnuFileOpen);
+    const COLORREF washed = RGB(BlendChannel(0, 255, 255), BlendChannel(0, 255, 255), BlendChannel(200, 255, 255));
+    EXPECT_EQ(ShownPixel(0, 0), washed);
+    EXPECT_EQ(ShownPixel(99, 49), RGB(BlendChannel(99, 255, 255), BlendChannel(49, 255, 255),
+                                      BlendChannel(200, 255, 255)));
+}
+
+TEST_F(MainWindowTest, CloseControlAndExitAskOnlyWhenUnsaved) {
+    // Fresh: nothing to lose, the program ends without a question.
+    SendMessageW(window.hwnd(), WM_CLOSE, 0, 0);
+    EXPECT_EQ(ended, 1);
+    EXPECT_TRUE(ui.messages().empty());
+
+    Command(mnuEditDelete);  // opening the delete dialog marks the document changed
+    ASSERT_NE(window.deleteDialog(), nullptr);
+    ui.messageAnswers.push_back(MessageResult::Cancel);
+    SendMessageW(window.hwnd(), WM_CLOSE, 0, 0);
+    EXPECT_EQ(ended, 1) << "Cancel keeps the program running";
+    ASSERT_EQ(ui.messages().size(), 1u);
+    const MessageBoxRequest question = ui.messages()[0];
+    EXPECT_EQ(question.text,
+              "The map information has changed since your last save.  Would you like to save your work?");
+    EXPECT_EQ(question.buttons, MessageButtons::YesNoCancel);
+    EXPECT_EQ(question.defaultButton, MessageResult::Yes);
+    EXPECT_TRUE(IsWindow(window.hwnd()));
+
+    ui.messageAnswers.push_back(MessageResult::Cancel);
+    Command(mnuFileExit);
+    EXPECT_EQ(ended, 1);
+    EXPECT_EQ(ui.messages().size(), 2u);
+
+    ui.messageAnswers.push_back(MessageResult::No);
+    SendMessageW(window.hwnd(), WM_CLOSE, 0, 0);
+    EXPECT_EQ(ended, 2) << "No ends the program";
+}
+
+TEST_F(MainWindowTest, HelpItemsRunTheirHandlersAndTheDefaultEndingQuits) {
+    int about = 0, tutorial = 0;
+    window.onAbout = [&] { ++about; };
+    window.onOnlineTutorial = [&] { ++tutorial; };
+    Command(mnuHelpAbout);
+    Command(mnuHelpOnline);
+    Command(mnuHelpOnline);
+    EXPECT_EQ(about, 1);
+    EXPECT_EQ(tutorial, 2);
+    EXPECT_TRUE(ui.requests.empty());
+
+    // Closing a window with nothing to save ends the program's loop with exit code 0.
+    MainWindow own{&ui};
+    PostMessageW(own.hwnd(), WM_CLOSE, 0, 0);
+    const UINT_PTR watchdog = SetTimer(nullptr, 0, 5000, [](HWND, UINT, UINT_PTR, DWORD) { PostQuitMessage(99); });
+    EXPECT_EQ(RunMessageLoop(own), 0);
+    KillTimer(nullptr, watchdog);
+}
+
+}  // namespace
+}  // namespace vantrel::test
