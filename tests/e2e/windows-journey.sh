@@ -5,6 +5,8 @@
 # with a typed name; Save As through the real dialog, the INI compared byte for byte; a save onto
 # a read-only file refused with the old file left as it was; Exit's question answered Cancel,
 # then No. Screenshots and files stay in OUT_DIR. Exits non-zero at the first difference.
+# Runs under a window manager (openbox, started here when none runs) for the title bars' close
+# controls.
 # Usage: tests/e2e/windows-journey.sh BUILD_DIR [OUT_DIR]
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
@@ -26,9 +28,15 @@ convert -size 200x32 gradient:'#ff0000-#0000ff' \( -size 32x200 gradient:'#00ff0
   "$out/Icons.png"
 "$here/make-tga.sh" "$out/Icons.png" "$out/Icons.tga"
 
+# A window manager gives the windows their title bars and close controls, as on a desktop.
+if ! xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; then
+  openbox --sm-disable >/dev/null 2>&1 &
+  wm=$!
+  sleep 0.5
+fi
 wine "$exe" >"$out/vantrel.log" 2>&1 &
 app=$!
-trap 'kill $app 2>/dev/null || true' EXIT
+trap 'kill $app ${wm:-} 2>/dev/null || true' EXIT
 
 find_window() {  # $1 title regex, $2 an id to leave out (the main window shares titles with boxes)
   for _ in $(seq 1 100); do
@@ -115,7 +123,7 @@ sleep 0.3; import -window root "$out/5-exit-question.png"
 focus "$question"; xdotool key Escape
 sleep 0.5
 kill -0 $app 2>/dev/null || fail "Cancel ended the program"
-# The close control asks the same; No ends the program.
+# The close control (the window manager's Alt+F4) asks the same; No ends the program.
 focus "$main"; xdotool key alt+F4
 question=$(find_window '^Vantrel$' "$main") || fail "closing the window asked nothing"
 focus "$question"; xdotool key n

@@ -284,7 +284,12 @@ LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_CLOSE:
             // The title bar's close control asks about unsaved work, as Exit does.
-            if (editor_.CloseRequested()) endProgram_();
+            if (editor_.CloseRequested()) {
+                if (closeWindow_)
+                    closeWindow_();
+                else
+                    endProgram_();
+            }
             return 0;
     }
     return DefWindowProcW(hwnd_, message, wParam, lParam);

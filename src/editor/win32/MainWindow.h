@@ -52,6 +52,10 @@ public:
 
     // Ending the program at once; tests replace it. By default it posts the quit message.
     void setEndProgram(std::function<void()> endProgram) { endProgram_ = std::move(endProgram); }
+    // What the title bar's close control does once the question about unsaved work lets it: the
+    // program ends when its last window is gone, so main() hides this window and waits for the
+    // About and tutorial windows. Without one set, the program ends at once.
+    void setCloseWindow(std::function<void()> closeWindow) { closeWindow_ = std::move(closeWindow); }
 
     // The frame's top in twips as last set (a window's position is whole pixels, the value may not be).
     double frameTopTwips() const { return frameTopTwips_; }
@@ -97,6 +101,7 @@ private:
     std::unique_ptr<frmDelete> deleteDialog_;
     double frameTopTwips_ = 0;
     std::function<void()> endProgram_;
+    std::function<void()> closeWindow_;
 };
 
 }  // namespace vantrel

@@ -1,0 +1,81 @@
+#include "app/win32/WindowSupport.h"
+
+#include <vector>
+
+#include "app/win32/Twips.h"
+
+namespace vantrel::win32 {
+
+Font::Font(const wchar_t* face, double points, bool bold) {
+    LOGFONTW logical{};
+    logical.lfHeight = PointsToFontHeight(points);
+    logical.lfWeight = bold ? FW_BOLD : FW_NORMAL;
+    logical.lfCharSet = DEFAULT_CHARSET;
+    logical.lfQuality = CLEARTYPE_QUALITY;
+    lstrcpynW(logical.lfFaceName, face, LF_FACESIZE);
+    font_ = CreateFontIndirectW(&logical);
+}
+
+Font::~Font() {
+    if (font_) DeleteObject(font_);
+}
+
+HWND CreateChild(HWND parent, const wchar_t* className, const std::wstring& text, DWORD style, const RECT& pixels,
+                 int id, HFONT font) {
+    HWND child = CreateWindowExW(0, className, text.c_str(), WS_CHILD | WS_VISIBLE | style, pixels.left, pixels.top,
+                                 pixels.right - pixels.left, pixels.bottom - pixels.top, parent,
+                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr),
+                                 nullptr);
+    if (child && font) SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    return child;
+}
+
+SIZE ClientSize(HWND window) {
+    RECT client{};
+    GetClientRect(window, &client);
+    return SIZE{client.right - client.left, client.bottom - client.top};
+}
+
+RECT ChildRect(HWND child) {
+    RECT place{};
+    GetWindowRect(child, &place);
+    MapWindowPoints(HWND_DESKTOP, GetParent(child), reinterpret_cast<POINT*>(&place), 2);
+    return place;
+}
+
+std::wstring WindowText(HWND window) {
+    std::vector<wchar_t> text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1);
+    const int length = GetWindowTextW(window, text.data(), static_cast<int>(text.size()));
+    return std::wstring(text.data(), static_cast<std::size_t>(length));
+}
+
+SIZE TextExtent(HWND window, HFONT font, const std::wstring& text) {
+    SIZE extent{};
+    HDC dc = GetDC(window);
+    HGDIOBJ previous = SelectObject(dc, font ? static_cast<HGDIOBJ>(font) : GetStockObject(DEFAULT_GUI_FONT));
+    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
+    SelectObject(dc, previous);
+    ReleaseDC(window, dc);
+    return extent;
+}
+
+HWND TaskbarlessOwner() {
+    static HWND owner = [] {
+        WNDCLASSEXW windowClass{};
+        windowClass.cbSize = sizeof(windowClass);
+        windowClass.lpfnWndProc = DefWindowProcW;
+        windowClass.hInstance = GetModuleHandleW(nullptr);
+        windowClass.lpszClassName = L"VantrelTaskbarlessOwner";
+        RegisterClassExW(&windowClass);
+        return CreateWindowExW(0, windowClass.lpszClassName, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                               windowClass.hInstance, nullptr);
+    }();
+    return owner;
+}
+
+HICON LoadApplicationIcon(int size) {
+    return static_cast<HICON>(
+        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1), IMAGE_ICON, size, size, LR_SHARED));
+}
+
+}  // namespace vantrel::win32

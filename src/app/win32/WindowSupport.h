@@ -1,0 +1,47 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+// What the splash, About and tutorial windows share: their fonts, child controls placed in
+// twips, the hidden window that keeps them out of the taskbar, and the application icon.
+namespace vantrel::win32 {
+
+// A font that is deleted with its owner.
+class Font {
+public:
+    Font() = default;
+    Font(const wchar_t* face, double points, bool bold);
+    ~Font();
+    Font(const Font&) = delete;
+    Font& operator=(const Font&) = delete;
+    HFONT get() const { return font_; }
+
+private:
+    HFONT font_ = nullptr;
+};
+
+// A visible child control at a rectangle in pixels of its parent's client area (see TwipsRect).
+HWND CreateChild(HWND parent, const wchar_t* className, const std::wstring& text, DWORD style, const RECT& place,
+                 int id, HFONT font);
+
+// The client rectangle's size in pixels.
+SIZE ClientSize(HWND window);
+// A child's rectangle in its parent's client coordinates.
+RECT ChildRect(HWND child);
+// The window's text as UTF-16.
+std::wstring WindowText(HWND window);
+// The width and height that text takes in the given font on one line.
+SIZE TextExtent(HWND window, HFONT font, const std::wstring& text);
+
+// An invisible top-level window that owns the About and tutorial windows. An owned window has no
+// taskbar button, yet keeps the full caption a tool window would lose; the owner is never shown,
+// so the windows it owns still act as if they had none: they stay up when the main window is
+// minimized, and neither the splash nor the main window sits above or below them.
+HWND TaskbarlessOwner();
+
+// The application icon (resource id 1) at the given size, or null when the module has none.
+HICON LoadApplicationIcon(int size);
+
+}  // namespace vantrel::win32

@@ -1,0 +1,248 @@
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "AppWindowTestSupport.h"
+#include "app/win32/AuxiliaryWindows.h"
+#include "app/win32/WindowSupport.h"
+#include "app/win32/frmAbout.h"
+#include "editor/AppInfo.h"
+#include "platform/WideText.h"
+#include "support/ScriptedUserInteraction.h"
+
+namespace vantrel::test {
+namespace {
+
+using win32::frmAbout;
+
+class CountingLauncher final : public SystemInformationLauncher {
+public:
+    explicit CountingLauncher(int& starts) : starts_(starts) {}
+    void StartSysInfo() override { ++starts_; }
+
+private:
+    int& starts_;
+};
+
+class AboutTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dialog = std::make_unique<frmAbout>(
+            ui, [this](UserInteraction&) { return std::make_unique<CountingLauncher>(sysInfoStarts); });
+        ASSERT_TRUE(dialog->isOpen());
+        SetDialogWindows({dialog->hwnd()});
+        ASSERT_TRUE(Activate(dialog->hwnd()));
+        PumpFor(50);
+    }
+    void TearDown() override {
+        SetDialogWindows({});
+        dialog.reset();
+        PumpFor(20);
+    }
+
+    ScriptedUserInteraction ui;
+    std::unique_ptr<frmAbout> dialog;
+    int sysInfoStarts = 0;
+};
+
+TEST_F(AboutTest, CaptionTitleVersionAndTexts) {
+    EXPECT_EQ(win32::WindowText(dialog->hwnd()), L"About Vantrel");
+    EXPECT_EQ(win32::WindowText(dialog->titleLabel()), L"Vantrel");
+    EXPECT_EQ(win32::WindowText(dialog->versionLabel()), L"Version 2.0.0");
+    EXPECT_EQ(win32::WindowText(dialog->descriptionLabel()),
+              L"Vantrel v2.0 is a graphical cameo mapping tool for modifying Command and Conquer Generals and the "
+              L"Zero Hour expansion.  For instructions, visit " +
+                  Utf8ToWide(kSupportSiteAddress));
+    EXPECT_EQ(win32::WindowText(dialog->disclaimerLabel()), frmAbout::kCopyrightNotice);
+    EXPECT_EQ(win32::WindowText(dialog->okButton()), L"OK");
+    EXPECT_EQ(win32::WindowText(dialog->sysInfoButton()), L"&System Info...");
+    EXPECT_EQ(GetDlgCtrlID(dialog->okButton()), IDOK);
+    EXPECT_EQ(GetWindowLongPtrW(dialog->okButton(), GWL_STYLE) & BS_TYPEMASK, BS_DEFPUSHBUTTON);
+    EXPECT_EQ(GetFocus(), dialog->okButton());
+}
+
+TEST_F(AboutTest, ClientAreaAtItsStoredPlace) {
+    POINT origin{0, 0};
+    ClientToScreen(dialog->hwnd(), &origin);
+    EXPECT_EQ(origin.x, 156);  // 2340, 1935 twips
+    EXPECT_EQ(origin.y, 129);
+    RECT client{};
+    GetClientRect(dialog->hwnd(), &client);
+    EXPECT_EQ(Width(client), 382);  // 5730 x 3555 twips
+    EXPECT_EQ(Height(client), 237);
+
+    const RECT ok = ChildRectOf(dialog->okButton());
+    EXPECT_EQ(ok.left, 283);
+    EXPECT_EQ(ok.top, 175);
+    EXPECT_EQ(Width(ok), 84);
+    EXPECT_EQ(Height(ok), 23);
+    const RECT sysInfo = ChildRectOf(dialog->sysInfoButton());
+    EXPECT_EQ(sysInfo.left, 284);
+    EXPECT_EQ(sysInfo.top, 205);
+    const RECT icon = ChildRectOf(dialog->iconPicture());
+    EXPECT_EQ(icon.left, 16);
+    EXPECT_EQ(icon.top, 16);
+    EXPECT_EQ(Width(icon), 32) << "the picture box takes its picture's size";
+    EXPECT_EQ(Height(icon), 32);
+    EXPECT_NE(SendMessageW(dialog->iconPicture(), STM_GETICON, 0, 0), 0) << "application icon missing";
+}
+
+TEST_F(AboutTest, FixedBorderNoIconNotInTheTaskbar) {
+    HWND window = dialog->hwnd();
+    const LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE);
+    const LONG_PTR exStyle = GetWindowLongPtrW(window, GWL_EXSTYLE);
+    EXPECT_EQ(style & WS_CAPTION, WS_CAPTION);
+    EXPECT_TRUE(style & WS_SYSMENU);
+    EXPECT_FALSE(style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
+    EXPECT_TRUE(exStyle & WS_EX_DLGMODALFRAME);
+    EXPECT_FALSE(exStyle & WS_EX_APPWINDOW);
+    EXPECT_EQ(GetClassLongPtrW(window, GCLP_HICON), 0);
+    EXPECT_EQ(GetClassLongPtrW(window, GCLP_HICONSM), 0);
+    EXPECT_EQ(SendMessageW(window, WM_GETICON, ICON_SMALL, 0), 0);
+    EXPECT_EQ(SendMessageW(window, WM_GETICON, ICON_BIG, 0), 0);
+    // Owned by a window that is never shown: no taskbar button, and no window of the program's
+    // above or below it.
+    HWND owner = GetWindow(window, GW_OWNER);
+    ASSERT_NE(owner, nullptr);
+    EXPECT_FALSE(IsWindowVisible(owner));
+    EXPECT_EQ(owner, win32::TaskbarlessOwner());
+}
+
+TEST_F(AboutTest, EtchedSeparatorIsPainted) {
+    UpdateWindow(dialog->hwnd());
+    PumpFor(50);
+    HDC dc = GetDC(dialog->hwnd());
+    const COLORREF grey = GetPixel(dc, 100, 163);   // 2445 twips
+    const COLORREF white1 = GetPixel(dc, 100, 164);  // 2460 twips, two pixels wide
+    const COLORREF white2 = GetPixel(dc, 100, 165);
+    const COLORREF below = GetPixel(dc, 100, 166);
+    ReleaseDC(dialog->hwnd(), dc);
+    EXPECT_EQ(grey, RGB(0x80, 0x80, 0x80));
+    EXPECT_EQ(white1, RGB(0xFF, 0xFF, 0xFF));
+    EXPECT_EQ(white2, RGB(0xFF, 0xFF, 0xFF));
+    EXPECT_EQ(below, GetSysColor(COLOR_BTNFACE));
+}
+
+TEST_F(AboutTest, EveryTextFitsItsControl) {
+    for (HWND label : {dialog->descriptionLabel(), dialog->disclaimerLabel()}) {
+        const std::wstring text = win32::WindowText(label);
+        const RECT place = ChildRectOf(label);
+        RECT needed{0, 0, Width(place), 0};
+        HDC dc = GetDC(label);
+        HGDIOBJ previous = SelectObject(dc, dialog->labelFont());
+        DrawTextW(dc, text.c_str(), -1, &needed, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+        SelectObject(dc, previous);
+        ReleaseDC(label, dc);
+        EXPECT_LE(Height(needed), Height(place)) << "wrapped text cut off";
+        EXPECT_LE(Width(needed), Width(place));
+    }
+    const auto fitsOneLine = [&](HWND control, HFONT font, const std::wstring& text, int margin) {
+        const SIZE extent = win32::TextExtent(control, font, text);
+        const RECT place = ChildRectOf(control);
+        EXPECT_LE(extent.cx + 2 * margin, Width(place)) << std::string(text.begin(), text.end());
+        EXPECT_LE(extent.cy, Height(place)) << std::string(text.begin(), text.end());
+    };
+    fitsOneLine(dialog->titleLabel(), dialog->titleFont(), L"Vantrel", 0);
+    fitsOneLine(dialog->versionLabel(), dialog->labelFont(), L"Version 2.0.0", 0);
+    fitsOneLine(dialog->okButton(), dialog->labelFont(), L"OK", 4);
+    fitsOneLine(dialog->sysInfoButton(), dialog->labelFont(), L"System Info...", 4);
+}
+
+TEST_F(AboutTest, EnterClosesThroughOk) {
+    HWND window = dialog->hwnd();
+    PressKey(VK_RETURN);
+    EXPECT_TRUE(PumpUntil([&] { return !IsWindow(window); }));
+    EXPECT_FALSE(dialog->isOpen());
+    EXPECT_EQ(sysInfoStarts, 0);
+}
+
+TEST_F(AboutTest, EnterOnTheSystemInfoButtonStillPressesOk) {
+    HWND window = dialog->hwnd();
+    SetFocus(dialog->sysInfoButton());
+    PressKey(VK_RETURN);
+    EXPECT_TRUE(PumpUntil([&] { return !IsWindow(window); }));
+    EXPECT_EQ(sysInfoStarts, 0);
+}
+
+TEST_F(AboutTest, EscClosesThroughOk) {
+    HWND window = dialog->hwnd();
+    PressKey(VK_ESCAPE);
+    EXPECT_TRUE(PumpUntil([&] { return !IsWindow(window); }));
+    EXPECT_FALSE(dialog->isOpen());
+}
+
+TEST_F(AboutTest, AltSStartsTheSystemInformationAndKeepsTheDialogOpen) {
+    PressKey('S', VK_MENU);
+    EXPECT_TRUE(PumpUntil([&] { return sysInfoStarts > 0; }));
+    PumpFor(100);
+    EXPECT_EQ(sysInfoStarts, 1);
+    EXPECT_TRUE(dialog->isOpen());
+    EXPECT_TRUE(IsWindowVisible(dialog->hwnd()));
+}
+
+// The registry launcher itself, with this system's registry. Wine ships an msinfo32.exe but
+// records no path to it (its MSInfo key has no values), so the failure message is what comes.
+TEST(AboutSystemInformationTest, MissingToolGivesTheFailureMessageAndTheDialogStays) {
+    const auto hasValue = [](const char* keyName, const char* valueName) {
+        HKEY key = nullptr;
+        if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, keyName, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS) return false;
+        const bool found = RegQueryValueExA(key, valueName, nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
+        RegCloseKey(key);
+        return found;
+    };
+    const bool registered = hasValue("SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", "PATH") ||
+                            hasValue("SOFTWARE\\Microsoft\\Shared Tools Location", "MSINFO");
+    if (registered) GTEST_SKIP() << "this system registers a system information tool; it would start";
+
+    ScriptedUserInteraction ui;
+    frmAbout dialog(ui);
+    SetDialogWindows({dialog.hwnd()});
+    ASSERT_TRUE(Activate(dialog.hwnd()));
+    SendMessageW(dialog.sysInfoButton(), BM_CLICK, 0, 0);
+    PumpFor(50);
+    SetDialogWindows({});
+    ASSERT_EQ(ui.messages().size(), 1u);
+    const MessageBoxRequest message = ui.messages().front();
+    EXPECT_EQ(message.text, "System Information Is Unavailable At This Time");
+    EXPECT_EQ(message.title, "Vantrel");
+    EXPECT_EQ(message.buttons, MessageButtons::Ok);
+    EXPECT_EQ(message.icon, MessageIcon::None);
+    EXPECT_TRUE(dialog.isOpen());
+}
+
+TEST(AboutWindowTest, OneDialogPerProcessLoadedAnewAfterClosing) {
+    ScriptedUserInteraction ui;
+    int starts = 0;
+    win32::AuxiliaryWindows windows(
+        ui, [&](UserInteraction&) { return std::make_unique<CountingLauncher>(starts); }, L"about:blank");
+    std::vector<HWND> opened, closed;
+    windows.onWindowOpened = [&](HWND window) { opened.push_back(window); };
+    windows.onWindowClosed = [&](HWND window) { closed.push_back(window); };
+
+    HWND first = windows.ShowAbout().hwnd();
+    SetWindowTextW(first, L"changed");
+    HWND again = windows.ShowAbout().hwnd();
+    EXPECT_EQ(again, first);
+    EXPECT_EQ(win32::WindowText(first), L"changed") << "showing it again must not load it again";
+    EXPECT_EQ(CountVisibleWindows(L"VantrelAbout"), 1);
+    EXPECT_EQ(GetForegroundWindow(), first);
+    EXPECT_EQ(opened, std::vector<HWND>{first});
+
+    SendMessageW(windows.about()->okButton(), BM_CLICK, 0, 0);
+    PumpFor(20);
+    EXPECT_EQ(windows.about(), nullptr);
+    EXPECT_EQ(closed, std::vector<HWND>{first});
+    EXPECT_EQ(CountVisibleWindows(L"VantrelAbout"), 0);
+
+    frmAbout& second = windows.ShowAbout();
+    EXPECT_TRUE(second.isOpen());
+    EXPECT_EQ(win32::WindowText(second.hwnd()), L"About Vantrel");
+    EXPECT_EQ(opened.size(), 2u);
+    EXPECT_EQ(CountVisibleWindows(L"VantrelAbout"), 1);
+}
+
+}  // namespace
+}  // namespace vantrel::test

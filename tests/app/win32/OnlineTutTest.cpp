@@ -1,0 +1,273 @@
+#include <winsock2.h>
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "AppWindowTestSupport.h"
+#include "app/win32/AuxiliaryWindows.h"
+#include "app/win32/WindowSupport.h"
+#include "app/win32/frmOnlineTut.h"
+#include "support/ScriptedUserInteraction.h"
+
+namespace vantrel::test {
+namespace {
+
+using win32::frmOnlineTut;
+
+// A local address that takes the connection and never answers, or (closed) one that refuses it.
+class SilentServer {
+public:
+    SilentServer() {
+        WSADATA data;
+        WSAStartup(MAKEWORD(2, 2), &data);
+        socket_ = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        bind(socket_, reinterpret_cast<sockaddr*>(&address), sizeof(address));
+        listen(socket_, 8);
+        int length = sizeof(address);
+        getsockname(socket_, reinterpret_cast<sockaddr*>(&address), &length);
+        port_ = ntohs(address.sin_port);
+    }
+    ~SilentServer() {
+        Close();
+        WSACleanup();
+    }
+    void Close() {
+        if (socket_ != INVALID_SOCKET) closesocket(socket_);
+        socket_ = INVALID_SOCKET;
+    }
+    std::wstring url() const {
+        return L"http://127.0.0.1:" + std::to_wstring(port_) + L"/page.php?file=vantrel_use";
+    }
+
+private:
+    SOCKET socket_ = INVALID_SOCKET;
+    unsigned short port_ = 0;
+};
+
+TEST(OnlineTutRulesTest, BrowserIsTheAreaLessAHundredTwipsNeverNegative) {
+    const auto size = [](LONG width, LONG height) {
+        const SIZE result = frmOnlineTut::BrowserSizeTwips(SIZE{width, height});
+        return std::make_pair(result.cx, result.cy);
+    };
+    EXPECT_EQ(size(4680, 3195), std::make_pair(4580L, 3095L));
+    EXPECT_EQ(size(100, 99), std::make_pair(0L, 0L));
+    EXPECT_EQ(size(15, 3195), std::make_pair(0L, 3095L));
+    EXPECT_EQ(size(0, 0), std::make_pair(0L, 0L));
+}
+
+TEST(OnlineTutRulesTest, ShippedPageAsPlainText) {
+    const std::wstring text = frmOnlineTut::BundledTutorialText();
+    ASSERT_FALSE(text.empty()) << "the tutorial page is missing from the resources";
+    EXPECT_EQ(text.rfind(L"Vantrel Tutorial", 0), 0u) << "the heading comes first; the head and style go";
+    EXPECT_EQ(text.find(L'<'), std::wstring::npos);
+    EXPECT_EQ(text.find(L"font-family"), std::wstring::npos);
+}
+
+TEST(OnlineTutRulesTest, HtmlToTextBreaksBlocksAndDecodesEntities) {
+    EXPECT_EQ(frmOnlineTut::HtmlToText("<html><head><title>T</title><style>p{}</style></head><body>"
+                                       "<h1>Head</h1><p>One  &amp;\n two &lt;3&gt; &#65;&#x42;</p>"
+                                       "<ul><li>a</li><li>b<br>c</li></ul></body></html>"),
+              L"Head\r\n\r\nOne & two <3> AB\r\n\r\n- a\r\n- b\r\nc");
+    EXPECT_EQ(frmOnlineTut::HtmlToText("plain &unknown; text"), L"plain &unknown; text");
+}
+
+class OnlineTutTest : public ::testing::Test {
+protected:
+    frmOnlineTut& Open(const std::wstring& address, UINT timeoutMs = frmOnlineTut::kLoadTimeoutMs) {
+        const ULONGLONG before = GetTickCount64();
+        window = std::make_unique<frmOnlineTut>(address, timeoutMs);
+        openingMs = GetTickCount64() - before;
+        EXPECT_TRUE(window->isOpen());
+        PumpFor(100);
+        return *window;
+    }
+    void TearDown() override {
+        window.reset();
+        PumpFor(20);
+    }
+    // The browser's window as it stands inside the client area.
+    RECT BrowserPlace() const { return ChildRectOf(window->browserWindow()); }
+    std::pair<LONG, LONG> SizeTwips() const { return {window->browserSizeTwips().cx, window->browserSizeTwips().cy}; }
+
+    std::unique_ptr<frmOnlineTut> window;
+    ULONGLONG openingMs = 0;
+};
+
+TEST_F(OnlineTutTest, DesignSizeCaptionBordersAndIcon) {
+    SilentServer server;
+    Open(server.url());
+    HWND hwnd = window->hwnd();
+    EXPECT_EQ(win32::WindowText(hwnd), L"Online Tutorial");
+    RECT client{};
+    GetClientRect(hwnd, &client);
+    EXPECT_EQ(Width(client), 312);  // 4680 x 3195 twips
+    EXPECT_EQ(Height(client), 213);
+
+    const LONG_PTR style = GetWindowLongPtrW(hwnd, GWL_STYLE);
+    EXPECT_TRUE(style & WS_THICKFRAME);
+    EXPECT_TRUE(style & WS_MAXIMIZEBOX);
+    EXPECT_FALSE(style & WS_MINIMIZEBOX);
+    EXPECT_FALSE(GetWindowLongPtrW(hwnd, GWL_EXSTYLE) & (WS_EX_APPWINDOW | WS_EX_TOOLWINDOW));
+    HWND owner = GetWindow(hwnd, GW_OWNER);
+    ASSERT_NE(owner, nullptr) << "an unowned window gets a taskbar button";
+    EXPECT_FALSE(IsWindowVisible(owner));
+    EXPECT_NE(GetClassLongPtrW(hwnd, GCLP_HICON), 0) << "application icon missing";
+    EXPECT_NE(GetClassLongPtrW(hwnd, GCLP_HICONSM), 0);
+}
+
+TEST_F(OnlineTutTest, BrowserAtEightEightAHundredTwipsSmallerThanTheClientArea) {
+    SilentServer server;
+    Open(server.url());
+    EXPECT_EQ(SizeTwips(), std::make_pair(4580L, 3095L));
+    const RECT expected{8, 8, 8 + 305, 8 + 206};
+    const RECT recorded = window->browserRect();
+    EXPECT_TRUE(EqualRect(&recorded, &expected));
+    ASSERT_NE(window->browserWindow(), nullptr);
+    const RECT place = BrowserPlace();
+    EXPECT_TRUE(EqualRect(&place, &expected))
+        << place.left << "," << place.top << " " << Width(place) << "x" << Height(place);
+}
+
+TEST_F(OnlineTutTest, BrowserFollowsResizingMaximizingAndTinySizes) {
+    SilentServer server;
+    Open(server.url());
+    HWND hwnd = window->hwnd();
+    const auto resizeClient = [&](int width, int height) {
+        RECT outer{0, 0, width, height};
+        AdjustWindowRectEx(&outer, static_cast<DWORD>(GetWindowLongPtrW(hwnd, GWL_STYLE)), FALSE,
+                           static_cast<DWORD>(GetWindowLongPtrW(hwnd, GWL_EXSTYLE)));
+        SetWindowPos(hwnd, nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
+                     SWP_NOMOVE | SWP_NOZORDER);
+        PumpFor(30);
+    };
+    resizeClient(600, 400);
+    EXPECT_EQ(SizeTwips(), std::make_pair(8900L, 5900L));
+    RECT place = BrowserPlace();
+    EXPECT_EQ(place.left, 8);
+    EXPECT_EQ(place.top, 8);
+    EXPECT_EQ(Width(place), 593);
+    EXPECT_EQ(Height(place), 393);
+
+    // As small as the system lets the window become: the browser shrinks to nothing, not below.
+    SetWindowPos(hwnd, nullptr, 0, 0, 1, 1, SWP_NOMOVE | SWP_NOZORDER);
+    PumpFor(30);
+    RECT client{};
+    GetClientRect(hwnd, &client);
+    EXPECT_EQ(window->browserSizeTwips().cx, std::max(0L, client.right * 15L - 100));
+    EXPECT_EQ(window->browserSizeTwips().cy, std::max(0L, client.bottom * 15L - 100));
+    // The system keeps a minimum width, but the client area's height reaches 0 here.
+    ASSERT_LT(client.bottom * 15, 100);
+    EXPECT_EQ(window->browserSizeTwips().cy, 0);
+
+    ShowWindow(hwnd, SW_MAXIMIZE);
+    PumpFor(50);
+    ASSERT_TRUE(IsZoomed(hwnd));
+    GetClientRect(hwnd, &client);
+    EXPECT_GT(client.right, 600);
+    EXPECT_EQ(SizeTwips(), std::make_pair(client.right * 15L - 100, client.bottom * 15L - 100));
+    place = BrowserPlace();
+    EXPECT_EQ(place.left, 8);
+    EXPECT_EQ(place.top, 8);
+    EXPECT_EQ(Width(place), client.right - 7);  // reaches 20 twips past the right edge
+}
+
+TEST_F(OnlineTutTest, NavigatesToTheTutorialWithoutWaitingForIt) {
+    SilentServer server;
+    Open(server.url());
+    ASSERT_TRUE(window->hasBrowser()) << "the browser control could not be created here";
+    EXPECT_EQ(window->navigatedAddress(), server.url());
+    EXPECT_LT(openingMs, 3000u) << "opening waited for the page";
+    EXPECT_TRUE(window->awaitingTutorial());
+    EXPECT_FALSE(window->showsBundledTutorial());
+}
+
+TEST_F(OnlineTutTest, SiteThatNeverAnswersGivesTheShippedPageAfterTheTimeout) {
+    SilentServer server;
+    Open(server.url(), 400);
+    ASSERT_TRUE(window->hasBrowser());
+    EXPECT_FALSE(window->showsBundledTutorial());
+    EXPECT_TRUE(PumpUntil([&] { return window->showsBundledTutorial(); }, 5000));
+    EXPECT_EQ(window->navigatedAddress(), frmOnlineTut::BundledTutorialAddress());
+    EXPECT_TRUE(window->isOpen());
+}
+
+TEST_F(OnlineTutTest, UnreachableSiteGivesTheShippedPageOnItsError) {
+    SilentServer server;
+    const std::wstring refused = server.url();
+    server.Close();
+    // A timeout far beyond the wait: the failed navigation itself must bring the shipped page.
+    Open(refused, 600000);
+    ASSERT_TRUE(window->hasBrowser());
+    EXPECT_TRUE(PumpUntil([&] { return !window->awaitingTutorial(); }, 10000));
+    EXPECT_TRUE(window->showsBundledTutorial()) << "the browser took the refused address as shown";
+    EXPECT_EQ(window->navigatedAddress(), frmOnlineTut::BundledTutorialAddress());
+}
+
+// Wine's browser control without its Gecko engine reports every navigation, about:blank
+// included, as failed (NavigateError); Windows loads the page.
+bool BrowserWithoutEngine() {
+    return GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
+}
+
+TEST_F(OnlineTutTest, PageThatLoadsIsShownAsItIs) {
+    if (BrowserWithoutEngine()) GTEST_SKIP() << "Wine: the browser control loads no page without Gecko";
+    Open(L"about:blank", 600000);
+    ASSERT_TRUE(window->hasBrowser());
+    EXPECT_TRUE(PumpUntil([&] { return !window->awaitingTutorial(); }, 10000));
+    EXPECT_FALSE(window->showsBundledTutorial());
+}
+
+TEST_F(OnlineTutTest, WithoutABrowserControlTheShippedTutorialIsShownAsText) {
+    window = std::make_unique<frmOnlineTut>(L"http://127.0.0.1:9/", 600000, frmOnlineTut::Browser::None);
+    ASSERT_TRUE(window->isOpen());
+    PumpFor(50);
+    EXPECT_FALSE(window->hasBrowser());
+    EXPECT_TRUE(window->showsBundledTutorial());
+    HWND text = window->browserWindow();
+    ASSERT_NE(text, nullptr);
+    wchar_t className[16]{};
+    GetClassNameW(text, className, 16);
+    EXPECT_STREQ(className, L"Edit");
+    EXPECT_TRUE(GetWindowLongPtrW(text, GWL_STYLE) & ES_READONLY);
+    EXPECT_EQ(win32::WindowText(text), frmOnlineTut::BundledTutorialText());
+    // The same place and sizing rule as the browser.
+    const RECT place = BrowserPlace();
+    const RECT expected{8, 8, 8 + 305, 8 + 206};
+    EXPECT_TRUE(EqualRect(&place, &expected));
+}
+
+TEST(OnlineTutWindowTest, OneWindowPerProcessNavigatingAnewAfterClosing) {
+    SilentServer server;
+    ScriptedUserInteraction ui;
+    win32::AuxiliaryWindows windows(ui, MakeSystemInformationLauncher, server.url());
+    frmOnlineTut& first = windows.ShowOnlineTutorial();
+    HWND firstWindow = first.hwnd();
+    PumpFor(50);
+    ShowWindow(firstWindow, SW_MINIMIZE);
+    PumpFor(50);
+
+    frmOnlineTut& again = windows.ShowOnlineTutorial();
+    EXPECT_EQ(&again, &first);
+    EXPECT_EQ(again.hwnd(), firstWindow);
+    EXPECT_FALSE(IsIconic(firstWindow)) << "brought forward means restored";
+    EXPECT_EQ(CountVisibleWindows(L"VantrelOnlineTutorial"), 1);
+
+    SendMessageW(firstWindow, WM_CLOSE, 0, 0);
+    PumpFor(20);
+    EXPECT_EQ(windows.onlineTutorial(), nullptr);
+    EXPECT_EQ(CountVisibleWindows(L"VantrelOnlineTutorial"), 0);
+
+    frmOnlineTut& second = windows.ShowOnlineTutorial();
+    EXPECT_TRUE(second.isOpen());
+    EXPECT_EQ(second.navigatedAddress(), server.url()) << "a new window starts from the tutorial address";
+    EXPECT_FALSE(second.showsBundledTutorial());
+}
+
+}  // namespace
+}  // namespace vantrel::test

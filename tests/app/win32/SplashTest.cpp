@@ -1,0 +1,228 @@
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <memory>
+#include <string>
+
+#include "AppWindowTestSupport.h"
+#include "app/win32/WindowSupport.h"
+#include "app/win32/frmSplash.h"
+
+namespace vantrel::test {
+namespace {
+
+using win32::frmSplash;
+
+// A splash whose hand-over creates a plain window standing in for the main window and counts
+// how often it was asked to.
+class SplashTest : public ::testing::Test {
+protected:
+    void MakeSplash(UINT displayTimeMs = 60000) {
+        splash = std::make_unique<frmSplash>(
+            [this] {
+                ++created;
+                mainWindow = CreateWindowExW(0, L"STATIC", L"main", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 600, 500, 200,
+                                             100, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+                SetForegroundWindow(mainWindow);
+            },
+            displayTimeMs);
+        ASSERT_NE(splash->hwnd(), nullptr);
+        ASSERT_TRUE(PumpUntil([&] { return GetForegroundWindow() == splash->hwnd(); }))
+            << "the splash should be the active window";
+        PumpFor(50);
+    }
+
+    // The splash is gone for good and the main window came up once, as the active window.
+    void ExpectHandedOver() {
+        HWND window = splash->hwnd();
+        EXPECT_TRUE(PumpUntil([&] { return splash->dismissed(); })) << "not dismissed";
+        EXPECT_EQ(splash->hwnd(), nullptr);
+        EXPECT_FALSE(IsWindow(window));
+        EXPECT_EQ(created, 1);
+        EXPECT_TRUE(PumpUntil([&] { return GetForegroundWindow() == mainWindow; }))
+            << "the main window should be active";
+        EXPECT_FALSE(TakeQuitRequest()) << "the program must not end with the splash";
+    }
+
+    void TearDown() override {
+        splash.reset();
+        if (mainWindow) DestroyWindow(mainWindow);
+        PumpFor(20);
+        TakeQuitRequest();
+    }
+
+    std::unique_ptr<frmSplash> splash;
+    HWND mainWindow = nullptr;
+    int created = 0;
+};
+
+TEST_F(SplashTest, BorderWithoutCaptionCentredAndOutOfTheTaskbar) {
+    MakeSplash();
+    HWND window = splash->hwnd();
+    RECT client{};
+    GetClientRect(window, &client);
+    EXPECT_EQ(Width(client), 492);  // 7380 x 4245 twips
+    EXPECT_EQ(Height(client), 283);
+
+    const LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE);
+    const LONG_PTR exStyle = GetWindowLongPtrW(window, GWL_EXSTYLE);
+    EXPECT_TRUE(style & WS_POPUP);
+    EXPECT_EQ(style & WS_CAPTION, WS_DLGFRAME) << "a dialog frame without a title bar";
+    EXPECT_FALSE(style & (WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME));
+    EXPECT_TRUE(exStyle & WS_EX_TOOLWINDOW);
+    EXPECT_FALSE(exStyle & WS_EX_APPWINDOW);
+    EXPECT_EQ(win32::WindowText(window), L"");
+
+    const POINT centre = CentreOf(window);
+    EXPECT_LE(std::abs(centre.x - GetSystemMetrics(SM_CXSCREEN) / 2), 1);
+    EXPECT_LE(std::abs(centre.y - GetSystemMetrics(SM_CYSCREEN) / 2), 1);
+    EXPECT_EQ(created, 0);
+}
+
+TEST_F(SplashTest, FrameBannersAndCreditsAtTheirPlaces) {
+    MakeSplash();
+    const RECT frame = ChildRectOf(splash->frame());
+    EXPECT_EQ(frame.left, 8);
+    EXPECT_EQ(frame.top, 8);
+    EXPECT_EQ(Width(frame), 472);
+    EXPECT_EQ(Height(frame), 270);
+
+    const POINT bannerPlaces[2] = {{40, 16}, {40, 136}};
+    for (int index = 0; index < 2; ++index) {
+        HWND banner = splash->logo(index);
+        ASSERT_EQ(GetParent(banner), splash->frame());
+        const RECT place = ChildRectOf(banner);
+        EXPECT_EQ(place.left, bannerPlaces[index].x) << index;
+        EXPECT_EQ(place.top, bannerPlaces[index].y) << index;
+        EXPECT_EQ(Width(place), 400) << index;
+        EXPECT_EQ(Height(place), 55) << index;
+        auto picture = reinterpret_cast<HBITMAP>(SendMessageW(banner, STM_GETIMAGE, IMAGE_BITMAP, 0));
+        ASSERT_NE(picture, nullptr) << "banner " << index << " missing from the resources";
+        BITMAP bitmap{};
+        GetObjectW(picture, sizeof(bitmap), &bitmap);
+        EXPECT_EQ(bitmap.bmWidth, 400);
+        EXPECT_EQ(bitmap.bmHeight, 55);
+    }
+
+    for (HWND credit : {splash->companyLabel(), splash->warningLabel()}) {
+        const std::wstring text = win32::WindowText(credit);
+        EXPECT_FALSE(text.empty());
+        EXPECT_LE(win32::TextExtent(credit, splash->creditFont(), text).cx, Width(ChildRectOf(credit)))
+            << "credit line does not fit: " << std::string(text.begin(), text.end());
+    }
+    EXPECT_EQ(ChildRectOf(splash->companyLabel()).top, 224);  // 3360 twips
+    EXPECT_EQ(ChildRectOf(splash->warningLabel()).top, 244);  // 3660 twips
+}
+
+TEST_F(SplashTest, VersionLabelRightAlignedArialBoldSizedToItsText) {
+    MakeSplash();
+    HWND label = splash->versionLabel();
+    const std::wstring text = win32::WindowText(label);
+    EXPECT_EQ(text, L"Version 2.0.0");
+    EXPECT_TRUE(GetWindowLongPtrW(label, GWL_STYLE) & SS_RIGHT);
+
+    LOGFONTW font{};
+    ASSERT_NE(GetObjectW(reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0)), sizeof(font), &font), 0);
+    EXPECT_STREQ(font.lfFaceName, L"Arial");
+    EXPECT_EQ(font.lfHeight, -16);  // 12 points
+    EXPECT_GE(font.lfWeight, FW_BOLD);
+
+    const RECT place = ChildRectOf(label);
+    EXPECT_EQ(place.left, 176);  // 2640, 1440 twips: the left edge stays
+    EXPECT_EQ(place.top, 96);
+    const SIZE extent = win32::TextExtent(label, splash->versionFont(), text);
+    EXPECT_EQ(Width(place), extent.cx) << "sized to its text, not to the design width";
+    EXPECT_EQ(Height(place), extent.cy);
+}
+
+TEST_F(SplashTest, TwoSecondsWithoutInputHandOver) {
+    const ULONGLONG loading = GetTickCount64();
+    MakeSplash(frmSplash::kDisplayTimeMs);
+    const auto elapsed = [&] { return static_cast<int>(GetTickCount64() - loading); };
+    PumpUntil([&] { return splash->dismissed(); }, 1700 - elapsed());
+    EXPECT_FALSE(splash->dismissed()) << "gone after " << elapsed() << " ms";
+    EXPECT_TRUE(PumpUntil([&] { return splash->dismissed(); }, 2000));
+    EXPECT_GE(elapsed(), 1950);
+    // Under Wine without a window manager, destroying a window waits up to 2 s for the manager
+    // that is not there; that wait falls between the tick and the hand-over.
+    EXPECT_LE(elapsed(), 5000);
+    ExpectHandedOver();
+}
+
+TEST_F(SplashTest, TimerTickDismisses) {
+    MakeSplash();
+    SendMessageW(splash->hwnd(), WM_TIMER, frmSplash::kTimer1, 0);
+    ExpectHandedOver();
+}
+
+TEST_F(SplashTest, TriggersThatFollowTheFirstAreLost) {
+    MakeSplash();
+    HWND window = splash->hwnd();
+    PostMessageW(window, WM_TIMER, frmSplash::kTimer1, 0);
+    PostMessageW(window, WM_CHAR, 'x', 0);
+    PostMessageW(window, WM_TIMER, frmSplash::kTimer1, 0);
+    PumpFor(100);
+    ExpectHandedOver();
+}
+
+// A real click, through the input queue, on each part of the splash.
+class SplashClickTest : public SplashTest, public ::testing::WithParamInterface<const char*> {
+protected:
+    POINT Target(const std::string& part) {
+        if (part == "margin") {
+            RECT place{};
+            GetWindowRect(splash->frame(), &place);
+            return POINT{place.left - 4, place.top + 50};
+        }
+        if (part == "frame") {
+            RECT place{};
+            GetWindowRect(splash->frame(), &place);
+            return POINT{place.left + 10, place.top + 100};
+        }
+        if (part == "banner0") return CentreOf(splash->logo(0));
+        if (part == "banner1") return CentreOf(splash->logo(1));
+        if (part == "version") return CentreOf(splash->versionLabel());
+        if (part == "company") return CentreOf(splash->companyLabel());
+        return CentreOf(splash->warningLabel());
+    }
+};
+
+TEST_P(SplashClickTest, ClickAnywhereDismisses) {
+    MakeSplash();
+    const POINT target = Target(GetParam());
+    ASSERT_EQ(GetAncestor(WindowFromPoint(target), GA_ROOT), splash->hwnd());
+    ClickAt(target);
+    ExpectHandedOver();
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryPart, SplashClickTest,
+                         ::testing::Values("margin", "frame", "banner0", "banner1", "version", "company", "warning"));
+
+// Real key strokes: those that produce a character dismiss, the others do not.
+class SplashCharacterKeyTest : public SplashTest, public ::testing::WithParamInterface<WORD> {};
+
+TEST_P(SplashCharacterKeyTest, CharacterKeyDismisses) {
+    MakeSplash();
+    PressKey(GetParam());
+    ExpectHandedOver();
+}
+
+INSTANTIATE_TEST_SUITE_P(Keys, SplashCharacterKeyTest,
+                         ::testing::Values(WORD{'A'}, WORD{'7'}, WORD{VK_SPACE}, WORD{VK_RETURN}, WORD{VK_ESCAPE},
+                                           WORD{VK_BACK}));
+
+TEST_F(SplashTest, KeysWithoutACharacterLeaveItUpAndTheTimerStillEndsIt) {
+    MakeSplash();
+    for (WORD key : {WORD{VK_SHIFT}, WORD{VK_LEFT}, WORD{VK_F5}, WORD{VK_CONTROL}}) PressKey(key);
+    PumpFor(300);
+    EXPECT_FALSE(splash->dismissed());
+    EXPECT_EQ(created, 0);
+    ASSERT_EQ(GetForegroundWindow(), splash->hwnd()) << "the keys went elsewhere";
+    SendMessageW(splash->hwnd(), WM_TIMER, frmSplash::kTimer1, 0);
+    ExpectHandedOver();
+}
+
+}  // namespace
+}  // namespace vantrel::test
