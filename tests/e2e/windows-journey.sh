@@ -3,8 +3,9 @@
 # scripts/with-wine-display): File, Open through the real Open dialog; the painted canvas compared
 # with the texture's picture pixel for pixel in a screenshot; two mouse presses; Complete Entry
 # with a typed name; Save As through the real dialog, the INI compared byte for byte; a save onto
-# a read-only file refused with the old file left as it was; Exit's question answered Cancel,
-# then No. Screenshots and files stay in OUT_DIR. Exits non-zero at the first difference.
+# a read-only file refused with the old file left as it was; Exit's question answered Cancel;
+# the close control answered No while About is open, and the program ending with its last
+# window. Screenshots and files stay in OUT_DIR. Exits non-zero at the first difference.
 # Runs under a window manager (openbox, started here when none runs) for the title bars' close
 # controls.
 # Usage: tests/e2e/windows-journey.sh BUILD_DIR [OUT_DIR]
@@ -123,13 +124,19 @@ sleep 0.3; import -window root "$out/5-exit-question.png"
 focus "$question"; xdotool key Escape
 sleep 0.5
 kill -0 $app 2>/dev/null || fail "Cancel ended the program"
-# The close control (the window manager's Alt+F4) asks the same; No ends the program.
+# The close control (the window manager's Alt+F4) asks the same. With About open, No closes the
+# main window without saving and the program goes on until its last window, About, is closed.
+xdotool mousemove $((x0 + 74)) $((y0 - 10)); sleep 0.2; xdotool click 1; sleep 0.5; xdotool key Down Return
+about=$(find_window '^About Vantrel$') || fail "Help, About opened no About dialog"
 focus "$main"; xdotool key alt+F4
 question=$(find_window '^Vantrel$' "$main") || fail "closing the window asked nothing"
 focus "$question"; xdotool key n
-sleep 0.5; import -window root "$out/6-answered-no.png"
-for _ in $(seq 1 50); do kill -0 $app 2>/dev/null || break; sleep 0.1; done
-kill -0 $app 2>/dev/null && fail "No did not end the program"
+sleep 0.5; import -window root "$out/6-main-closed-about-open.png"
+gone '^Vantrel 2\.0$' || fail "No left the main window open"
+kill -0 $app 2>/dev/null || fail "the program ended while About was still open"
 cmp -s "$out/journey.ini" "$out/journey.before" || fail "No wrote the file"
-step "Exit asked; Cancel kept the program, No ended it without saving"
+focus "$about"; xdotool key Escape
+for _ in $(seq 1 50); do kill -0 $app 2>/dev/null || break; sleep 0.1; done
+kill -0 $app 2>/dev/null && fail "closing the last window did not end the program"
+step "Exit asked; Cancel kept the program; No closed the window; the program ended with its last window"
 echo "windows-journey: passed"
