@@ -1,5 +1,6 @@
 #include "editor/EntryText.h"
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <cmath>
@@ -10,6 +11,33 @@
 namespace vantrel {
 
 namespace {
+
+// The decimal order of magnitude of an unsigned number's text (the power of ten of its leading
+// nonzero digit), or nullopt for a zero. A value too small or too large for a double is told apart
+// by it: an order below 0 is a value below 1.
+std::optional<long long> DecimalOrder(std::string_view text) {
+    const std::size_t e = text.find_first_of("eE");
+    const std::string_view mantissa = text.substr(0, e);
+    long long exponent = 0;
+    if (e != std::string_view::npos) {
+        std::string_view digits = text.substr(e + 1);
+        bool negative = false;
+        if (!digits.empty() && (digits.front() == '+' || digits.front() == '-')) {
+            negative = digits.front() == '-';
+            digits.remove_prefix(1);
+        }
+        for (const char c : digits) exponent = std::min(exponent * 10 + (c - '0'), 1'000'000'000LL);
+        if (negative) exponent = -exponent;
+    }
+    const std::size_t point = mantissa.find('.');
+    const std::string_view whole = mantissa.substr(0, point);
+    const std::string_view fraction = point == std::string_view::npos ? std::string_view() : mantissa.substr(point + 1);
+    if (const std::size_t first = whole.find_first_not_of('0'); first != std::string_view::npos)
+        return static_cast<long long>(whole.size() - first - 1) + exponent;
+    if (const std::size_t first = fraction.find_first_not_of('0'); first != std::string_view::npos)
+        return -static_cast<long long>(first + 1) + exponent;
+    return std::nullopt;
+}
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
@@ -71,7 +99,16 @@ std::optional<std::int16_t> ToCoordinate(std::string_view text) {
     // from_chars reads the C locale's form whatever the user's locale says; a huge exponent gives
     // result_out_of_range, which is out of range here too.
     const auto result = std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::general);
-    if (result.ec != std::errc() || result.ptr != text.data() + text.size()) return std::nullopt;
+    if (result.ptr != text.data() + text.size()) return std::nullopt;
+    if (result.ec == std::errc::result_out_of_range) {
+        // Too small for a double is not out of range: such a value rounds to 0 like any other
+        // below one half. Too large is.
+        const auto order = DecimalOrder(text);
+        if (!order || *order >= 0) return std::nullopt;
+        value = 0;
+    } else if (result.ec != std::errc()) {
+        return std::nullopt;
+    }
     if (negative) value = -value;
     const double rounded = std::nearbyint(value);  // the default rounding mode: halfway to even
     if (!(rounded >= -32768.0 && rounded <= 32767.0)) return std::nullopt;

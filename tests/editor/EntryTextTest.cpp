@@ -37,6 +37,20 @@ TEST(ToCoordinate, RefusesWhatA16BitIntegerCannotHold) {
     EXPECT_EQ(ToCoordinate("abc"), std::nullopt);
 }
 
+TEST(ToCoordinate, AValueTooSmallForADoubleIsZeroNotOutOfRange) {
+    for (const char* tiny : {"1e-400", "-1e-400", "0.1e-320", "+000.000001e-999999999999", "123456e-400",
+                             "0.0000000000000000000001e-330"})
+        EXPECT_EQ(ToCoordinate(tiny), 0) << tiny;
+    // Too large stays out of range, whatever the exponent's sign says about the digits before it.
+    const std::string hugeDigits = "1" + std::string(400, '0');
+    for (const std::string& huge : {std::string("1e400"), std::string("-1e400"), hugeDigits, hugeDigits + "e-50",
+                                    std::string("0.001e400")})
+        EXPECT_EQ(ToCoordinate(huge), std::nullopt) << huge;
+    // And large digit strings that a negative exponent brings back into range are read exactly.
+    EXPECT_EQ(ToCoordinate(hugeDigits + "e-398"), 100);
+    EXPECT_EQ(ToCoordinate("0e999999"), 0);
+}
+
 TEST(CutEntryName, CutsAfterTheFirstBlankFromTheSecondCharacter) {
     EXPECT_EQ(CutEntryName("Tank one"), "Tank ");
     EXPECT_EQ(CutEntryName("Tank two"), "Tank ");
