@@ -1,6 +1,10 @@
 // Loading from a path, and the guard against a second load started while one is painting.
 #include <gtest/gtest.h>
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 #include <filesystem>
 #include <fstream>
 #include <stdexcept>
@@ -81,19 +85,29 @@ TEST(TargaLoadFromPath, MissingFolderEmptyPathAndEmptyFileAreReadErrorsThatChang
     EXPECT_FALSE(std::filesystem::exists(folder / "no-folder"));
 }
 
-#ifndef _WIN32
 TEST(TargaLoadFromPath, ADeviceIsNotReadBecauseItHasNoEnd) {
+#ifdef _WIN32
+    GTEST_SKIP() << "needs an endless device; Windows has none to open as a file (and Wine answers "
+                    "\"not found\" for NUL and CON)";
+#endif
     // An endless stream would let a header that declares a huge image read for minutes.
     Canvas canvas(kGrey, 4, 4);
     const LoadOutcome outcome = LoadPath("/dev/zero", canvas);
     EXPECT_TRUE(IsReadErrorMessage(outcome.message())) << outcome.message();
     EXPECT_EQ(outcome.width, kUntouchedWidth);
 }
-#endif
 
-#ifdef __linux__
+// The files this process holds open: descriptors on Linux, handles on Windows; -1 where the system
+// does not tell.
 long OpenDescriptors() {
+#if defined(_WIN32)
+    DWORD handles = 0;
+    return GetProcessHandleCount(GetCurrentProcess(), &handles) && handles > 0 ? static_cast<long>(handles) : -1;
+#elif defined(__linux__)
     return std::distance(std::filesystem::directory_iterator("/proc/self/fd"), std::filesystem::directory_iterator());
+#else
+    return -1;
+#endif
 }
 
 TEST(TargaLoadFromPath, ClosesTheFileOnEveryWayOut) {
@@ -107,13 +121,13 @@ TEST(TargaLoadFromPath, ClosesTheFileOnEveryWayOut) {
     WriteFile(folder / "invalid.tga", TargaFile(invalid));
     WriteFile(folder / "table.tga", TargaFile(badTable));
     const long before = OpenDescriptors();
+    if (before < 0) GTEST_SKIP() << "this system does not tell how many files a process holds open";
     for (const char* name : {"good.tga", "invalid.tga", "table.tga"}) {
         Canvas canvas(kGrey, 8, 8);
         LoadPath(Utf8(folder / name), canvas);
         EXPECT_EQ(OpenDescriptors(), before) << name;
     }
 }
-#endif
 
 TEST(TargaSecondLoad, IsRefusedWhileTheFirstIsPaintingAndTheFirstGoesOnUndisturbed) {
     const Bytes first = StripedImage();
