@@ -8,8 +8,10 @@
 #include <QPushButton>
 
 #include "app/qt/AppResources.h"
+#include "app/qt/NativeWindowHints.h"
 #include "app/qt/Twips.h"
 #include "editor/AppInfo.h"
+#include "editor/qt/DialogFont.h"
 #include "editor/qt/QtUserInteraction.h"
 
 namespace vantrel {
@@ -97,6 +99,10 @@ frmAbout::frmAbout(LauncherFactory makeLauncher)
     cmdSysInfo->setObjectName(QStringLiteral("cmdSysInfo"));
     cmdSysInfo->setGeometry(TwipsRect(4260, 3075, 1245, 345));
     cmdSysInfo->setAutoDefault(false);
+    // The buttons are laid out for the small dialog face; in the desktop's default font
+    // "System Info..." fills its button edge to edge.
+    cmdOK->setFont(DialogFont());
+    cmdSysInfo->setFont(DialogFont());
     connect(cmdSysInfo, &QPushButton::clicked, this, &frmAbout::StartSysInfo);
 
     // Tab order: OK, the icon, System Info; the labels take no focus.
@@ -112,7 +118,14 @@ frmAbout::frmAbout(LauncherFactory makeLauncher)
 frmAbout::~frmAbout() = default;
 
 QString frmAbout::DescriptionText() {
-    return QString::fromUtf8(kDescription) + QString::fromUtf8(kSupportSiteAddress);
+    // The address is kept whole on one line: line breaking may otherwise part it after "https://".
+    // A word joiner between its characters forbids a break there and shows nothing.
+    QString address;
+    for (const QChar c : QString::fromUtf8(kSupportSiteAddress)) {
+        if (!address.isEmpty()) address += QChar(kWordJoiner);
+        address += c;
+    }
+    return QString::fromUtf8(kDescription) + address;
 }
 
 void frmAbout::Load() {
@@ -132,6 +145,12 @@ void frmAbout::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QDialog::keyPressEvent(event);
+}
+
+void frmAbout::showEvent(QShowEvent* event) {
+    // Out of the taskbar, like the other secondary windows, yet with a dialog's frame.
+    KeepOutOfTaskbar(this);
+    QDialog::showEvent(event);
 }
 
 }  // namespace vantrel

@@ -9,6 +9,7 @@
 
 class QFrame;
 class QKeyEvent;
+class QShowEvent;
 class QLabel;
 class QPushButton;
 
@@ -31,12 +32,15 @@ public:
     explicit frmAbout(LauncherFactory makeLauncher = MakeSystemInformationLauncher);
     ~frmAbout() override;
 
-    // The description text followed by the support site's address.
+    // The description text followed by the support site's address, whose characters are joined by
+    // kWordJoiner (invisible) so that the address never breaks across lines.
     static QString DescriptionText();
+    static constexpr char16_t kWordJoiner = 0x2060;
 
     void StartSysInfo();
 
 protected:
+    void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:

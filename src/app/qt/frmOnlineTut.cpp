@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "app/qt/AppResources.h"
+#include "app/qt/NativeWindowHints.h"
 #include "app/qt/Twips.h"
 #include "editor/AppInfo.h"
 
@@ -36,6 +37,8 @@ frmOnlineTut::frmOnlineTut(const QUrl& address, std::chrono::milliseconds loadTi
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Online Tutorial"));
     setWindowIcon(QIcon(AppResources::kApplicationIcon));
+    // The design size is the restored size; at it the page shows a handful of lines, so the window
+    // opens maximized, where the page can be read (see showEvent).
     resize(TwipsToPixels(4680), TwipsToPixels(3195));
 
     WebBrowser1 = new QWebEngineView(this);
@@ -95,6 +98,18 @@ void frmOnlineTut::ShowBundledTutorial() {
     showsBundledTutorial_ = true;
     WebBrowser1->load(BundledTutorialUrl());
     emit bundledTutorialShown();
+}
+
+void frmOnlineTut::showEvent(QShowEvent* event) {
+    // Out of the taskbar, like the other secondary windows, yet with a dialog's or window's frame.
+    KeepOutOfTaskbar(this);
+    // Opened maximized (set here, when the native window exists but is not yet mapped: a state set
+    // before it exists does not reach the window manager).
+    if (!openedOnce_) {
+        openedOnce_ = true;
+        setWindowState(windowState() | Qt::WindowMaximized);
+    }
+    QWidget::showEvent(event);
 }
 
 }  // namespace vantrel

@@ -7,6 +7,7 @@
 #include <chrono>
 
 class QResizeEvent;
+class QShowEvent;
 class QWebEngineLoadingInfo;
 class QWebEngineView;
 
@@ -45,6 +46,7 @@ signals:
     void bundledTutorialShown();
 
 protected:
+    void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
@@ -59,6 +61,7 @@ private:
     std::chrono::milliseconds loadTimeout_;
     bool awaitingTutorial_ = false;
     bool showsBundledTutorial_ = false;
+    bool openedOnce_ = false;
 };
 
 }  // namespace vantrel

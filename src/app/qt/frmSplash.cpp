@@ -9,6 +9,7 @@
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QScreen>
+#include <QShowEvent>
 #include <QTimer>
 #include <utility>
 
@@ -106,6 +107,15 @@ bool frmSplash::event(QEvent* event) {
         return true;
     }
     return QWidget::event(event);
+}
+
+void frmSplash::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // The splash takes the keyboard as it shows, so a key typed at once dismisses it. A window
+    // manager does not give the focus to a splash of its own accord; asked now, the request is
+    // made as soon as the window is mapped.
+    raise();
+    activateWindow();
 }
 
 // Presses on the frame, the banners and the labels reach the window too: none of them takes

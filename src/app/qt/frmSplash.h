@@ -9,6 +9,7 @@ class QEvent;
 class QFrame;
 class QLabel;
 class QMouseEvent;
+class QShowEvent;
 class QTimer;
 
 // The window the program starts through: two banners, the version and the credits. It goes away
@@ -38,6 +39,7 @@ signals:
 
 protected:
     bool event(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 

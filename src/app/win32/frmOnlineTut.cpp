@@ -322,14 +322,15 @@ frmOnlineTut::frmOnlineTut(std::wstring address, UINT loadTimeoutMs, Browser bro
     }();
     (void)registered;
 
-    // Design client area 4680 x 3195 twips, placed where the system places new windows.
+    // Design client area 4680 x 3195 twips, placed where the system places new windows. That is the
+    // restored size; at it the page shows a handful of lines, so the window opens maximized.
     RECT outer{0, 0, TwipsToPixels(4680), TwipsToPixels(3195)};
     AdjustWindowRectEx(&outer, kTutorialStyle, FALSE, kTutorialExStyle);
     hwnd_ = CreateWindowExW(kTutorialExStyle, kTutorialClass, L"Online Tutorial", kTutorialStyle, CW_USEDEFAULT,
                             CW_USEDEFAULT, outer.right - outer.left, outer.bottom - outer.top, TaskbarlessOwner(),
                             nullptr, GetModuleHandleW(nullptr), this);
     if (!hwnd_) return;
-    ShowWindow(hwnd_, SW_SHOWNORMAL);
+    ShowWindow(hwnd_, SW_SHOWMAXIMIZED);
     SetForegroundWindow(hwnd_);
 }
 

@@ -7,10 +7,15 @@
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <algorithm>
 #include <cmath>
 
 #include "editor/AppInfo.h"
 #include "editor/qt/CanvasWidget.h"
+#include "editor/qt/DialogFont.h"
 #include "editor/qt/frmDelete.h"
 
 namespace vantrel {
@@ -73,14 +78,22 @@ MainWindow::MainWindow(UserInteraction* ui, QWidget* parent)
                    Qt::WindowCloseButtonHint);
     setWindowIcon(QIcon(QStringLiteral(":/vantrel/icon48.png")));
 
-    canvasWidget_ = new CanvasWidget(canvas_, this);
+    // The canvas scrolls, with the frame on it, when the window is smaller than the texture and
+    // the frame beside it (a texture taller or wider than the screen).
+    scrollArea_ = new QScrollArea(this);
+    scrollArea_->setObjectName(QStringLiteral("canvasView"));
+    scrollArea_->setFrameShape(QFrame::NoFrame);
+    scrollArea_->setWidgetResizable(true);
+    canvasWidget_ = new CanvasWidget(canvas_);
     canvasWidget_->setObjectName(QStringLiteral("canvas"));
     canvasWidget_->onMousePress = [this](Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y) {
         editor_.MouseDown(static_cast<std::int16_t>(button), static_cast<std::int16_t>(modifiers),
                           static_cast<float>(x * kTwipsPerPixel), static_cast<float>(y * kTwipsPerPixel));
     };
-    setCentralWidget(canvasWidget_);
+    scrollArea_->setWidget(canvasWidget_);
+    setCentralWidget(scrollArea_);
     buildFrame();
+    menuBar()->setFont(DialogFont());
     buildMenus();
 
     // Presenting progress while a texture paints: show what is painted so far, then let pending
@@ -91,6 +104,7 @@ MainWindow::MainWindow(UserInteraction* ui, QWidget* parent)
     });
 
     // Design client area 5145 x 3195 twips below the menu bar.
+    canvasWidget_->setMinimumSize(Px(5145), Px(3195));
     resize(Px(5145), Px(3195) + menuBar()->sizeHint().height());
 
     editor_.Load();
@@ -105,12 +119,9 @@ void MainWindow::buildFrame() {
     fraInfo = new InfoFrame(canvasWidget_);
     fraInfo->setObjectName(QStringLiteral("fraInfo"));
     fraInfo->setGeometry(Px(2520), Px(1320), Px(2535), Px(1215));
-    // The frame's labels are laid out for a small 8-point face; the desktop's default font would
-    // clip "Bottom:" in its 41-pixel label.
-    QFont frameFont = fraInfo->font();
-    frameFont.setFamily(QStringLiteral("Arial"));
-    frameFont.setPointSize(8);
-    fraInfo->setFont(frameFont);
+    // The frame's labels are laid out for the small dialog face; the desktop's default font would
+    // clip "Bottom:" in its 41-pixel label. The menus use the same face.
+    fraInfo->setFont(DialogFont());
 
     struct Row {
         const char* labelName;
@@ -152,6 +163,7 @@ void MainWindow::buildMenus() {
     };
     const auto addMenu = [this](const char* name, const char* caption, const std::vector<Item>& items) {
         QMenu* menu = menuBar()->addMenu(QString::fromUtf8(caption));
+        menu->setFont(DialogFont());  // a popup is a window of its own: the face is not inherited
         menu->setObjectName(QString::fromUtf8(name));
         menu->menuAction()->setObjectName(QString::fromUtf8(name));
         for (const Item& item : items) {
@@ -178,6 +190,13 @@ void MainWindow::buildMenus() {
     addMenu("mnuHelp", "Help",
             {{"mnuHelpAbout", "About", {}, [this] { emit aboutRequested(); }},
              {"mnuHelpOnline", "Online Tutorial", {}, [this] { emit onlineTutorialRequested(); }}});
+}
+
+void MainWindow::mnuFileOpen_Click() {
+    editor_.LoadUserFile();
+    // Painted, or washed when the dialog was cancelled: either way the canvas changed, and the rows
+    // read after the last progress report have not been shown yet. Shown at the next repaint.
+    canvasWidget_->update();
 }
 
 void MainWindow::mnuFileExit_Click() {
@@ -215,14 +234,33 @@ QSize MainWindow::outerToInner(QSize outer) const {
     return QSize(std::max(1, outer.width() - decorations.width()), std::max(1, outer.height() - decorations.height()));
 }
 
+QRect MainWindow::availableArea() const {
+    if (availableArea_) return *availableArea_;
+    const QScreen* shown = screen() ? screen() : QGuiApplication::primaryScreen();
+    return shown ? shown->availableGeometry() : QRect(0, 0, 1 << 15, 1 << 15);
+}
+
+void MainWindow::fitWindow(QSize inner, QSize content) {
+    canvasWidget_->setMinimumSize(content);
+    const QRect area = availableArea();
+    const QSize room = outerToInner(area.size());
+    resize(inner.boundedTo(room));
+    // Kept on the available area: moved back where the new size would reach past its edges.
+    const QRect outer = frameGeometry();
+    const int x = std::max(area.left(), std::min(outer.x(), area.right() + 1 - outer.width()));
+    const int y = std::max(area.top(), std::min(outer.y(), area.bottom() + 1 - outer.height()));
+    if (x != outer.x() || y != outer.y()) move(x, y);
+}
+
 void MainWindow::setWindowWidth(int twips) {
     const QSize inner = outerToInner(QSize(static_cast<int>(std::lround(twips / double(kTwipsPerPixel))), 0));
-    resize(inner.width(), height());
+    fitWindow(QSize(inner.width(), height()), QSize(inner.width(), canvasWidget_->minimumHeight()));
 }
 
 void MainWindow::setWindowHeight(int twips) {
     const QSize inner = outerToInner(QSize(0, static_cast<int>(std::lround(twips / double(kTwipsPerPixel)))));
-    resize(width(), inner.height());
+    const int content = std::max(1, inner.height() - menuBar()->sizeHint().height());
+    fitWindow(QSize(width(), inner.height()), QSize(canvasWidget_->minimumWidth(), content));
 }
 
 void MainWindow::setFrameLeft(int twips) {

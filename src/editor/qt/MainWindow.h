@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "editor/EditorView.h"
 #include "editor/MappingEditor.h"
@@ -15,6 +16,7 @@
 #include "targa/Canvas.h"
 
 class QAction;
+class QScrollArea;
 
 namespace vantrel {
 
@@ -32,9 +34,16 @@ public:
     MappingEditor& editor() { return editor_; }
     Canvas& canvas() { return canvas_; }
     CanvasWidget* canvasWidget() const { return canvasWidget_; }
+    // The scrolled view around the canvas; the window's central widget.
+    QScrollArea* scrollArea() const { return scrollArea_; }
+
+    // The part of the desktop the window may take: the window's screen less its taskbars, or the
+    // area given here (for tests).
+    QRect availableArea() const;
+    void setAvailableArea(const QRect& area) { availableArea_ = area; }
 
     // The commands, as the menu items run them.
-    void mnuFileOpen_Click() { editor_.LoadUserFile(); }
+    void mnuFileOpen_Click();
     void mnuFileSave_Click() { editor_.Save(); }
     void mnuFileSaveAs_Click() { editor_.SaveAs(); }
     void mnuFileExit_Click();
@@ -77,11 +86,16 @@ private:
     QLineEdit* box(Box which) const;
     // Outer size (title bar and borders included) to the size Qt's resize() takes.
     QSize outerToInner(QSize outer) const;
+    // Makes the canvas at least `content` (pixels) and the window `inner` (pixels, as resize()
+    // takes it), or as much of that as the available area shows; scroll bars reach the rest.
+    void fitWindow(QSize inner, QSize content);
 
     std::unique_ptr<QtUserInteraction> ownUi_;
     Canvas canvas_;
     MappingEditor editor_;
+    QScrollArea* scrollArea_ = nullptr;
     CanvasWidget* canvasWidget_ = nullptr;
+    std::optional<QRect> availableArea_;
     QGroupBox* fraInfo = nullptr;
     QLineEdit* txtTop = nullptr;
     QLineEdit* txtLeft = nullptr;

@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 
+#include "editor/qt/DialogFont.h"
 #include "editor/qt/MainWindow.h"
 
 namespace vantrel {
@@ -17,6 +18,9 @@ frmDelete::frmDelete(MainWindow& mainWindow) : QWidget(nullptr), logic_(mainWind
     // A tool window stays out of the taskbar; sizable, with neither maximize nor minimize button.
     setWindowFlags(Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint);
     resize(Px(3480), Px(810));
+    // Laid out for the small dialog face: in the desktop's default font "Delete Selected" is
+    // clipped at both ends of its 89-pixel button.
+    setFont(DialogFont());
 
     cmbDelete = new QComboBox(this);
     cmbDelete->setObjectName(QStringLiteral("cmbDelete"));

@@ -80,6 +80,8 @@ MainWindow::MainWindow(UserInteraction* ui)
     : ownUi_(ui ? nullptr : std::make_unique<Win32UserInteraction>()),
       canvas_(WindowBackgroundColor()),
       editor_(ui ? *ui : *ownUi_, *this, canvas_),
+      contentWidth_(Px(5145)),
+      contentHeight_(Px(3195)),
       endProgram_([] { PostQuitMessage(0); }) {
     RegisterClasses(&MainWindow::WindowProc, &MainWindow::FrameProc);
 
@@ -266,6 +268,27 @@ LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             return TRUE;
         case WM_ERASEBKGND:
             return 1;
+        case WM_SIZE:
+            if (wParam != SIZE_MINIMIZED) updateScrollBars();
+            return 0;
+        case WM_HSCROLL:
+            onScroll(SB_HORZ, LOWORD(wParam));
+            return 0;
+        case WM_VSCROLL:
+            onScroll(SB_VERT, LOWORD(wParam));
+            return 0;
+        case WM_MOUSEWHEEL:
+        case WM_MOUSEHWHEEL: {
+            // Three lines of 16 pixels a notch; with Shift, or the tilt wheel, sideways.
+            const int step = -GET_WHEEL_DELTA_WPARAM(wParam) * 48 / WHEEL_DELTA;
+            if (message == WM_MOUSEHWHEEL)
+                scrollTo(scrollX_ - step, scrollY_);
+            else if (GET_KEYSTATE_WPARAM(wParam) & MK_SHIFT)
+                scrollTo(scrollX_ + step, scrollY_);
+            else
+                scrollTo(scrollX_, scrollY_ + step);
+            return 0;
+        }
         case WM_PAINT: {
             PAINTSTRUCT ps;
             HDC dc = BeginPaint(hwnd_, &ps);
@@ -342,13 +365,15 @@ void MainWindow::onMouseDown(std::int16_t button, WPARAM keys, LPARAM position) 
     if (keys & MK_SHIFT) shift |= 1;
     if (keys & MK_CONTROL) shift |= 2;
     if (GetKeyState(VK_MENU) < 0) shift |= 4;
-    const int x = GET_X_LPARAM(position);
-    const int y = GET_Y_LPARAM(position);
+    // Client to content: the canvas may be scrolled.
+    const int x = GET_X_LPARAM(position) + scrollX_;
+    const int y = GET_Y_LPARAM(position) + scrollY_;
     editor_.MouseDown(button, shift, static_cast<float>(x * kTwipsPerPixel), static_cast<float>(y * kTwipsPerPixel));
 }
 
 void MainWindow::paint(HDC dc, const RECT& area) {
-    const RECT canvasArea{0, 0, canvas_.width(), canvas_.height()};
+    // The canvas in client coordinates, moved by the scroll position.
+    const RECT canvasArea{-scrollX_, -scrollY_, canvas_.width() - scrollX_, canvas_.height() - scrollY_};
     RECT shown;
     if (IntersectRect(&shown, &area, &canvasArea)) {
         // One call for the whole band of rows: the canvas memory is a 32-bit top-down DIB.
@@ -361,8 +386,8 @@ void MainWindow::paint(HDC dc, const RECT& area) {
         info.bmiHeader.biBitCount = 32;
         info.bmiHeader.biCompression = BI_RGB;
         SetDIBitsToDevice(dc, shown.left, shown.top, static_cast<DWORD>(shown.right - shown.left),
-                          static_cast<DWORD>(rows), shown.left, 0, 0, static_cast<UINT>(rows), canvas_.row(shown.top),
-                          &info, DIB_RGB_COLORS);
+                          static_cast<DWORD>(rows), shown.left + scrollX_, 0, 0, static_cast<UINT>(rows),
+                          canvas_.row(shown.top + scrollY_), &info, DIB_RGB_COLORS);
     }
     // Beyond the canvas (a window stretched past it by hand) the window's own background shows.
     HBRUSH face = GetSysColorBrush(COLOR_BTNFACE);
@@ -399,18 +424,132 @@ void MainWindow::setBoxText(Box which, const std::string& text) {
     SetWindowTextW(box(which), Utf8ToWide(text).c_str());
 }
 
+RECT MainWindow::availableArea() const {
+    if (availableArea_) return *availableArea_;
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    if (GetMonitorInfoW(MonitorFromWindow(hwnd_, MONITOR_DEFAULTTONEAREST), &monitor)) return monitor.rcWork;
+    RECT desktop{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &desktop, 0);
+    return desktop;
+}
+
+SIZE MainWindow::decorations() const {
+    RECT outer, client;
+    GetWindowRect(hwnd_, &outer);
+    GetClientRect(hwnd_, &client);
+    const LONG_PTR style = GetWindowLongPtrW(hwnd_, GWL_STYLE);
+    SIZE around{(outer.right - outer.left) - client.right, (outer.bottom - outer.top) - client.bottom};
+    if (style & WS_VSCROLL) around.cx -= GetSystemMetrics(SM_CXVSCROLL);
+    if (style & WS_HSCROLL) around.cy -= GetSystemMetrics(SM_CYHSCROLL);
+    return around;
+}
+
+void MainWindow::fitWindow(int outerWidth, int outerHeight) {
+    const RECT area = availableArea();
+    const int width = std::min(outerWidth, static_cast<int>(area.right - area.left));
+    const int height = std::min(outerHeight, static_cast<int>(area.bottom - area.top));
+    SetWindowPos(hwnd_, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    // Kept on the available area: moved back where the new size would reach past its edges.
+    RECT outer;
+    GetWindowRect(hwnd_, &outer);
+    const int x = std::max(area.left, std::min(outer.left, area.right - (outer.right - outer.left)));
+    const int y = std::max(area.top, std::min(outer.top, area.bottom - (outer.bottom - outer.top)));
+    if (x != outer.left || y != outer.top)
+        SetWindowPos(hwnd_, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    updateScrollBars();
+}
+
 void MainWindow::setWindowWidth(int twips) {
     RECT outer;
     GetWindowRect(hwnd_, &outer);
-    SetWindowPos(hwnd_, nullptr, 0, 0, twips / kTwipsPerPixel, outer.bottom - outer.top,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const int width = twips / kTwipsPerPixel;
+    contentWidth_ = std::max(1, width - static_cast<int>(decorations().cx));
+    fitWindow(width, outer.bottom - outer.top);
 }
 
 void MainWindow::setWindowHeight(int twips) {
     RECT outer;
     GetWindowRect(hwnd_, &outer);
-    SetWindowPos(hwnd_, nullptr, 0, 0, outer.right - outer.left, twips / kTwipsPerPixel,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const int height = twips / kTwipsPerPixel;
+    contentHeight_ = std::max(1, height - static_cast<int>(decorations().cy));
+    fitWindow(outer.right - outer.left, height);
+}
+
+void MainWindow::updateScrollBars() {
+    if (!fraInfo) return;  // still being created
+    // Showing one bar narrows the client and may call for the other: settle in two rounds.
+    for (int round = 0; round < 2; ++round) {
+        RECT client;
+        GetClientRect(hwnd_, &client);
+        SCROLLINFO info{};
+        info.cbSize = sizeof info;
+        info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+        info.nMax = contentWidth_ - 1;
+        info.nPage = static_cast<UINT>(std::max(0L, client.right));
+        info.nPos = scrollX_;
+        SetScrollInfo(hwnd_, SB_HORZ, &info, TRUE);
+        info.nMax = contentHeight_ - 1;
+        info.nPage = static_cast<UINT>(std::max(0L, client.bottom));
+        info.nPos = scrollY_;
+        SetScrollInfo(hwnd_, SB_VERT, &info, TRUE);
+    }
+    scrollTo(scrollX_, scrollY_);
+}
+
+void MainWindow::scrollTo(int x, int y) {
+    RECT client;
+    GetClientRect(hwnd_, &client);
+    x = std::max(0, std::min(x, contentWidth_ - static_cast<int>(client.right)));
+    y = std::max(0, std::min(y, contentHeight_ - static_cast<int>(client.bottom)));
+    SetScrollPos(hwnd_, SB_HORZ, x, TRUE);
+    SetScrollPos(hwnd_, SB_VERT, y, TRUE);
+    if (x == scrollX_ && y == scrollY_) return;
+    const int dx = scrollX_ - x;
+    const int dy = scrollY_ - y;
+    scrollX_ = x;
+    scrollY_ = y;
+    // The frame moves with the canvas; the strips uncovered are painted from the canvas memory.
+    ScrollWindowEx(hwnd_, dx, dy, nullptr, nullptr, nullptr, nullptr, SW_INVALIDATE | SW_SCROLLCHILDREN);
+}
+
+void MainWindow::onScroll(int bar, WORD request) {
+    SCROLLINFO info{};
+    info.cbSize = sizeof info;
+    info.fMask = SIF_ALL;
+    GetScrollInfo(hwnd_, bar, &info);
+    int position = info.nPos;
+    const int page = static_cast<int>(info.nPage);
+    switch (request) {
+        case SB_LINEUP:
+            position -= 16;
+            break;
+        case SB_LINEDOWN:
+            position += 16;
+            break;
+        case SB_PAGEUP:
+            position -= page;
+            break;
+        case SB_PAGEDOWN:
+            position += page;
+            break;
+        case SB_THUMBTRACK:
+        case SB_THUMBPOSITION:
+            position = info.nTrackPos;
+            break;
+        case SB_TOP:
+            position = 0;
+            break;
+        case SB_BOTTOM:
+            position = info.nMax;
+            break;
+        default:
+            return;
+    }
+    if (bar == SB_HORZ)
+        scrollTo(position, scrollY_);
+    else
+        scrollTo(scrollX_, position);
 }
 
 namespace {
@@ -425,14 +564,14 @@ POINT FramePosition(HWND frame) {
 
 void MainWindow::setFrameLeft(int twips) {
     const POINT at = FramePosition(fraInfo);
-    SetWindowPos(fraInfo, nullptr, static_cast<int>(std::lround(twips / double(kTwipsPerPixel))), at.y, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(fraInfo, nullptr, static_cast<int>(std::lround(twips / double(kTwipsPerPixel))) - scrollX_, at.y, 0,
+                 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void MainWindow::setFrameTop(double twips) {
     frameTopTwips_ = twips;
     const POINT at = FramePosition(fraInfo);
-    SetWindowPos(fraInfo, nullptr, at.x, static_cast<int>(std::lround(twips / kTwipsPerPixel)), 0, 0,
+    SetWindowPos(fraInfo, nullptr, at.x, static_cast<int>(std::lround(twips / kTwipsPerPixel)) - scrollY_, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 

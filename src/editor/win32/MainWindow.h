@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "editor/EditorView.h"
@@ -63,6 +64,13 @@ public:
     frmDelete* deleteDialog() const;
     HWND box(Box which) const;
 
+    // The part of the desktop the window may take: its monitor's work area, or the area given
+    // here (for tests).
+    RECT availableArea() const;
+    void setAvailableArea(const RECT& area) { availableArea_ = area; }
+    // How far the canvas is scrolled, in pixels: the content point shown at the client's top left.
+    POINT scrollPosition() const { return POINT{scrollX_, scrollY_}; }
+
     // EditorView
     std::string boxText(Box box) const override;
     void setBoxText(Box box, const std::string& text) override;
@@ -83,6 +91,15 @@ private:
     void onCommand(int id);
     void onMouseDown(std::int16_t button, WPARAM keys, LPARAM position);
     void paint(HDC dc, const RECT& area);
+    // Sets the window's outer size in pixels, or as much of it as the available area holds, and
+    // keeps the window on that area.
+    void fitWindow(int outerWidth, int outerHeight);
+    // Border, title bar and menu bar around the client area, scroll bars not counted.
+    SIZE decorations() const;
+    // Shows the scroll bars the content needs at the client's present size.
+    void updateScrollBars();
+    void scrollTo(int x, int y);
+    void onScroll(int bar, WORD request);
     // Makes the next repaint show the canvas as it is now.
     void invalidateCanvas();
 
@@ -100,6 +117,13 @@ private:
     HACCEL accelerators_ = nullptr;
     std::unique_ptr<frmDelete> deleteDialog_;
     double frameTopTwips_ = 0;
+    // The scrolled content: the client area the window's fitted size gives, in pixels. Where the
+    // window is smaller (a texture larger than the screen) the scroll bars reach the rest.
+    int contentWidth_ = 0;
+    int contentHeight_ = 0;
+    int scrollX_ = 0;
+    int scrollY_ = 0;
+    std::optional<RECT> availableArea_;
     std::function<void()> endProgram_;
     std::function<void()> closeWindow_;
 };

@@ -4,7 +4,11 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QStyle>
 #include <QTest>
+#include <QTextLayout>
+#include <cstring>
+#include <vector>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -51,7 +55,7 @@ TEST_F(AboutTest, ShowsTitleVersionAndDescription) {
     EXPECT_EQ(dialog->windowTitle(), QStringLiteral("About Vantrel"));
     EXPECT_EQ(Child<QLabel>("lblTitle")->text(), QStringLiteral("Vantrel"));
     EXPECT_EQ(Child<QLabel>("lblVersion")->text(), QStringLiteral("Version 2.0.0"));
-    EXPECT_EQ(Child<QLabel>("lblDescription")->text(),
+    EXPECT_EQ(Child<QLabel>("lblDescription")->text().remove(QChar(frmAbout::kWordJoiner)),
               QStringLiteral("Vantrel v2.0 is a graphical cameo mapping tool for modifying Command and Conquer "
                              "Generals and the Zero Hour expansion.  For instructions, visit ") +
                   QString::fromUtf8(kSupportSiteAddress));
@@ -61,13 +65,49 @@ TEST_F(AboutTest, ShowsTitleVersionAndDescription) {
     EXPECT_EQ(dialog->findChildren<QFrame*>(QStringLiteral("Line1")).size(), 2);
 }
 
-TEST_F(AboutTest, WrappedTextsFitTheirLabels) {
+// The lines a word-wrapped label breaks its text into, as (start, length) in the text.
+std::vector<std::pair<int, int>> WrappedLines(const QLabel* label) {
+    QTextLayout layout(label->text(), label->font());
+    QTextOption option;
+    option.setWrapMode(QTextOption::WordWrap);
+    layout.setTextOption(option);
+    std::vector<std::pair<int, int>> lines;
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(label->contentsRect().width());
+        lines.emplace_back(line.textStart(), line.textLength());
+    }
+    layout.endLayout();
+    return lines;
+}
+
+TEST_F(AboutTest, EveryCaptionFitsItsControl) {
     for (const char* name : {"lblDescription", "lblDisclaimer"}) {
         QLabel* label = Child<QLabel>(name);
         EXPECT_LE(label->heightForWidth(label->width()), label->height()) << name << " is cut off";
     }
-    QPushButton* sysInfo = Child<QPushButton>("cmdSysInfo");
-    EXPECT_LE(sysInfo->fontMetrics().horizontalAdvance(QStringLiteral("System Info...")), sysInfo->width());
+    for (const char* name : {"lblTitle", "lblVersion"}) {
+        QLabel* label = Child<QLabel>(name);
+        EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->contentsRect().width()) << name;
+        EXPECT_LE(label->fontMetrics().height(), label->height()) << name;
+    }
+    // The support site's address stays whole on one line.
+    QLabel* description = Child<QLabel>("lblDescription");
+    const int addressStart = static_cast<int>(std::strlen(frmAbout::kDescription));
+    const int textEnd = static_cast<int>(description->text().size());
+    bool oneLine = false;
+    for (const auto& [start, length] : WrappedLines(description))
+        if (start <= addressStart && addressStart < start + length) oneLine = start + length >= textEnd;
+    EXPECT_TRUE(oneLine) << "the address breaks across lines";
+    // Button captions clear the bevel (the style's frame width) by two pixels at both ends.
+    for (const char* name : {"cmdOK", "cmdSysInfo"}) {
+        QPushButton* button = Child<QPushButton>(name);
+        QString caption = button->text();
+        caption.remove(QLatin1Char('&'));
+        const int margin = button->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, button) + 2;
+        EXPECT_LE(button->fontMetrics().horizontalAdvance(caption) + 2 * margin, button->width())
+            << name << " in " << button->font().family().toStdString();
+    }
 }
 
 TEST_F(AboutTest, FixedSizeAtItsStoredPlace) {

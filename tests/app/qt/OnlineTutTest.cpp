@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QPointer>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -73,22 +74,36 @@ protected:
     QPointer<frmOnlineTut> window;
 };
 
-TEST_F(OnlineTutTest, WindowAndBrowserAtDesignSize) {
+TEST_F(OnlineTutTest, OpensMaximizedAndRestoresToTheDesignSize) {
     Open(UnreachableUrl());
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Online Tutorial"));
     EXPECT_TRUE(window->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
     EXPECT_FALSE(window->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
     EXPECT_FALSE(window->windowIcon().isNull()) << "application icon missing";
-    EXPECT_EQ(window->size(), QSize(312, 213));  // 4680 x 3195 twips
-
     QWebEngineView* browser = window->findChild<QWebEngineView*>(QStringLiteral("WebBrowser1"));
     ASSERT_EQ(browser, window->browser());
-    EXPECT_EQ(window->browserSizeTwips(), QSize(4580, 3095));
+
+    // Maximized: the page gets the screen's available area, the browser the client rule.
+    const QSize available = window->screen()->availableSize();
+    EXPECT_TRUE(QTest::qWaitFor([&] {
+        return window->isMaximized() && window->size().width() > available.width() * 3 / 4 &&
+               window->size().height() > available.height() * 3 / 4;
+    })) << window->size().width() << " x " << window->size().height();
+    EXPECT_TRUE(QTest::qWaitFor([&] {
+        return window->browserSizeTwips() == QSize(window->width() * 15 - 100, window->height() * 15 - 100);
+    }));
+
+    // Restored: 4680 x 3195 twips, the browser 100 twips less each way.
+    window->showNormal();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window->size() == QSize(312, 213); }))
+        << window->size().width() << " x " << window->size().height();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window->browserSizeTwips() == QSize(4580, 3095); }));
     EXPECT_EQ(browser->geometry(), QRect(8, 8, 305, 206));
 }
 
 TEST_F(OnlineTutTest, BrowserFollowsResizingAndMaximizing) {
     Open(UnreachableUrl());
+    window->showNormal();
     // The platform reports a new window size a little later than it is asked for.
     window->resize(600, 400);
     EXPECT_TRUE(QTest::qWaitFor([&] { return window->browserSizeTwips() == QSize(8900, 5900); }));

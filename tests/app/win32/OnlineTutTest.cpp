@@ -99,12 +99,23 @@ protected:
     ULONGLONG openingMs = 0;
 };
 
-TEST_F(OnlineTutTest, DesignSizeCaptionBordersAndIcon) {
+TEST_F(OnlineTutTest, OpensMaximizedRestoresToTheDesignSizeCaptionBordersAndIcon) {
     SilentServer server;
     Open(server.url());
     HWND hwnd = window->hwnd();
     EXPECT_EQ(win32::WindowText(hwnd), L"Online Tutorial");
+    // Opened maximized, so the page can be read; the browser follows the client rule.
+    EXPECT_TRUE(IsZoomed(hwnd));
     RECT client{};
+    GetClientRect(hwnd, &client);
+    RECT work{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    EXPECT_GT(Width(client), Width(work) * 3 / 4);
+    EXPECT_GT(Height(client), Height(work) * 3 / 4);
+    EXPECT_EQ(SizeTwips(), std::make_pair(client.right * 15L - 100, client.bottom * 15L - 100));
+    // Restored: the design client area.
+    ShowWindow(hwnd, SW_RESTORE);
+    PumpFor(30);
     GetClientRect(hwnd, &client);
     EXPECT_EQ(Width(client), 312);  // 4680 x 3195 twips
     EXPECT_EQ(Height(client), 213);
@@ -124,6 +135,8 @@ TEST_F(OnlineTutTest, DesignSizeCaptionBordersAndIcon) {
 TEST_F(OnlineTutTest, BrowserAtEightEightAHundredTwipsSmallerThanTheClientArea) {
     SilentServer server;
     Open(server.url());
+    ShowWindow(window->hwnd(), SW_RESTORE);  // the design size
+    PumpFor(30);
     EXPECT_EQ(SizeTwips(), std::make_pair(4580L, 3095L));
     const RECT expected{8, 8, 8 + 305, 8 + 206};
     const RECT recorded = window->browserRect();
@@ -138,6 +151,8 @@ TEST_F(OnlineTutTest, BrowserFollowsResizingMaximizingAndTinySizes) {
     SilentServer server;
     Open(server.url());
     HWND hwnd = window->hwnd();
+    ShowWindow(hwnd, SW_RESTORE);
+    PumpFor(30);
     const auto resizeClient = [&](int width, int height) {
         RECT outer{0, 0, width, height};
         AdjustWindowRectEx(&outer, static_cast<DWORD>(GetWindowLongPtrW(hwnd, GWL_STYLE)), FALSE,
@@ -236,7 +251,9 @@ TEST_F(OnlineTutTest, WithoutABrowserControlTheShippedTutorialIsShownAsText) {
     EXPECT_STREQ(className, L"Edit");
     EXPECT_TRUE(GetWindowLongPtrW(text, GWL_STYLE) & ES_READONLY);
     EXPECT_EQ(win32::WindowText(text), frmOnlineTut::BundledTutorialText());
-    // The same place and sizing rule as the browser.
+    // The same place and sizing rule as the browser, here at the design size.
+    ShowWindow(window->hwnd(), SW_RESTORE);
+    PumpFor(30);
     const RECT place = BrowserPlace();
     const RECT expected{8, 8, 8 + 305, 8 + 206};
     EXPECT_TRUE(EqualRect(&place, &expected));

@@ -31,7 +31,11 @@ protected:
         ASSERT_NE(splash->hwnd(), nullptr);
         ASSERT_TRUE(PumpUntil([&] { return GetForegroundWindow() == splash->hwnd(); }))
             << "the splash should be the active window";
-        PumpFor(50);
+        // Under a window manager the X keyboard focus follows Wine's foreground a moment later;
+        // a key sent before it arrives goes nowhere.
+        ASSERT_TRUE(PumpUntil([&] { return GetFocus() != nullptr && GetAncestor(GetFocus(), GA_ROOT) == splash->hwnd(); }))
+            << "the splash should have the keyboard focus";
+        PumpFor(250);
     }
 
     // The splash is gone for good and the main window came up once, as the active window.

@@ -12,9 +12,15 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMouseEvent>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
 
+#include "editor/qt/CanvasWidget.h"
 #include "support/ScriptedUserInteraction.h"
+#include "support/TestData.h"
+#include "support/TgaFiles.h"
 
 namespace vantrel::test {
 namespace {
@@ -201,6 +207,103 @@ TEST_F(MainWindowTest, ExitEndsTheProgramOnlyWhenNothingIsUnsaved) {
     ui.messageAnswers = {MessageResult::Cancel};
     window.mnuFileExit_Click();
     EXPECT_EQ(ended, 1);
+}
+
+// Textures against the room the screen leaves: the window keeps the sizes fitting asks for where
+// they fit, and otherwise takes the available area and scrolls the canvas with the frame on it.
+class LargeTextureTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        window.setAvailableArea(area);
+        window.move(area.topLeft());
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    }
+
+    void Load(int width, int height) {
+        const auto path = temp / "gradient.tga";
+        WriteBytes(path, GradientTga24(width, height));
+        ui.openAnswers.push_back(path.string());
+        window.mnuFileOpen_Click();
+        ASSERT_TRUE(ui.messages().empty());
+        QCoreApplication::processEvents();
+    }
+
+    // The visible part of the canvas in window coordinates.
+    QRect ShownCanvas() const {
+        const QWidget* viewport = window.scrollArea()->viewport();
+        return QRect(viewport->mapTo(&window, QPoint(0, 0)), viewport->size());
+    }
+
+    // Presses at a texture pixel the way a user would: at the window point where it shows, on
+    // whatever widget is there. False when the pixel is not on view.
+    bool PressTexturePixel(QPoint pixel) {
+        const QPoint inWindow = window.canvasWidget()->mapTo(&window, pixel);
+        if (!ShownCanvas().contains(inWindow)) return false;
+        QWidget* target = window.childAt(inWindow);
+        if (!target) return false;
+        const QPointF local = QPointF(target->mapFrom(&window, inWindow));
+        QMouseEvent press(QEvent::MouseButtonPress, local, target->mapToGlobal(local), Qt::LeftButton,
+                          Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &press);
+        return true;
+    }
+
+    QRect area{0, 0, 800, 600};
+    TempDir temp;
+    ScriptedUserInteraction ui;
+    MainWindow window{&ui};
+};
+
+TEST_F(LargeTextureTest, ATextureThatFitsKeepsItsExactSizesAndNoScrollBars) {
+    Load(300, 200);
+    // 300 * 15 + 3000 = 7500 twips wide, 200 * 15 + 1000 = 4000 twips high, decorations included.
+    EXPECT_EQ(window.frameGeometry().size(), QSize(500, 267));
+    EXPECT_FALSE(window.scrollArea()->horizontalScrollBar()->isVisible());
+    EXPECT_FALSE(window.scrollArea()->verticalScrollBar()->isVisible());
+    EXPECT_EQ(window.canvasWidget()->size(), window.scrollArea()->viewport()->size());
+    EXPECT_TRUE(PressTexturePixel(QPoint(299, 199)));
+    EXPECT_EQ(window.boxText(EditorView::Box::Left), "299");
+    EXPECT_EQ(window.boxText(EditorView::Box::Top), "199");
+}
+
+TEST_F(LargeTextureTest, ATallerTextureScrollsAndItsLastRowCanBePicked) {
+    Load(400, 1500);
+    const QRect outer = window.frameGeometry();
+    EXPECT_TRUE(area.contains(outer)) << outer.x() << "," << outer.y() << " " << outer.width() << "x"
+                                      << outer.height();
+    EXPECT_EQ(outer.height(), area.height()) << "the largest height the area allows";
+    EXPECT_EQ(outer.width(), 600) << "the width asked for still fits";
+    QScrollBar* vertical = window.scrollArea()->verticalScrollBar();
+    ASSERT_TRUE(vertical->isVisible());
+    ASSERT_GT(vertical->maximum(), 0);
+
+    // The last row is out of view until the canvas scrolls to it.
+    EXPECT_FALSE(PressTexturePixel(QPoint(0, 1499)));
+    vertical->setValue(vertical->maximum());
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(PressTexturePixel(QPoint(7, 1499)));
+    EXPECT_EQ(window.boxText(EditorView::Box::Left), "7");
+    EXPECT_EQ(window.boxText(EditorView::Box::Top), "1499");
+}
+
+TEST_F(LargeTextureTest, AWideAndTallTextureScrollsToItsCornerAndTheFrameBesideIt) {
+    window.move(area.right() - 100, area.bottom() - 100);
+    Load(1984, 2117);
+    const QRect outer = window.frameGeometry();
+    EXPECT_EQ(outer, area) << "the whole available area, kept on it";
+    QScrollArea* view = window.scrollArea();
+    view->horizontalScrollBar()->setValue(view->horizontalScrollBar()->maximum());
+    view->verticalScrollBar()->setValue(view->verticalScrollBar()->maximum());
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(PressTexturePixel(QPoint(1983, 2116)));
+    EXPECT_EQ(window.boxText(EditorView::Box::Left), "1983");
+    EXPECT_EQ(window.boxText(EditorView::Box::Top), "2116");
+    // Beside the texture the frame scrolls into view with it: its right edge is on view.
+    auto* frame = window.findChild<QWidget*>("fraInfo");
+    const QRect frameInWindow(frame->mapTo(&window, QPoint(0, 0)), frame->size());
+    EXPECT_GE(ShownCanvas().right(), frameInWindow.right());
+    EXPECT_EQ(frame->pos(), QPoint(1992, 2117 / 2 - 40));
 }
 
 }  // namespace

@@ -98,7 +98,12 @@ TEST_F(DeleteDialogTest, WindowAndControls) {
 
     EXPECT_EQ(GetNextDlgTabItem(hwnd, dialog.list(), FALSE), dialog.deleteButton());
     EXPECT_EQ(GetNextDlgTabItem(hwnd, dialog.deleteButton(), FALSE), dialog.list());
+    // The focus moves inside the active window only: wait until the window manager has made the
+    // dialog active.
+    SetForegroundWindow(hwnd);
+    ASSERT_TRUE(PumpUntil([&] { return GetForegroundWindow() == hwnd; })) << "the dialog did not become active";
     SetFocus(dialog.list());
+    ASSERT_TRUE(PumpUntil([&] { return GetFocus() == dialog.list(); }));
     PressKey(dialog.list(), VK_TAB);
     EXPECT_EQ(GetFocus(), dialog.deleteButton()) << "Tab reaches the button through the message loop";
 }

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <vector>
 
 #include "WindowTestSupport.h"
@@ -375,6 +376,104 @@ TEST_F(MainWindowTest, HelpItemsRunTheirHandlersAndTheDefaultEndingQuits) {
     const UINT_PTR watchdog = SetTimer(nullptr, 0, 5000, [](HWND, UINT, UINT_PTR, DWORD) { PostQuitMessage(99); });
     EXPECT_EQ(RunMessageLoop(own), 0);
     KillTimer(nullptr, watchdog);
+}
+
+// Textures against the room the screen leaves: the window keeps the sizes fitting asks for where
+// they fit, and otherwise takes the available area and scrolls the canvas with the frame on it.
+class LargeTextureTest : public MainWindowTest {
+protected:
+    void SetUp() override {
+        MainWindowTest::SetUp();
+        if (IsSkipped()) return;
+        window.setAvailableArea(area);
+        SetWindowPos(window.hwnd(), nullptr, area.left, area.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+        PumpFor(20);
+    }
+
+    // The client point where a texture pixel shows, when it is on view.
+    std::optional<POINT> WhereShown(POINT pixel) const {
+        const POINT scroll = window.scrollPosition();
+        const POINT at{pixel.x - scroll.x, pixel.y - scroll.y};
+        RECT client;
+        GetClientRect(window.hwnd(), &client);
+        if (!PtInRect(&client, at)) return std::nullopt;
+        return at;
+    }
+
+    RECT area{0, 0, 800, 600};
+};
+
+TEST_F(LargeTextureTest, ATextureThatFitsKeepsItsExactSizesAndNoScrollBars) {
+    LoadGradient(300, 200);
+    RECT outer;
+    GetWindowRect(window.hwnd(), &outer);
+    EXPECT_EQ(Width(outer), 500);   // 7500 twips
+    EXPECT_EQ(Height(outer), 266);  // 4000 twips
+    const LONG_PTR style = GetWindowLongPtrW(window.hwnd(), GWL_STYLE);
+    EXPECT_FALSE(style & (WS_HSCROLL | WS_VSCROLL));
+    const auto corner = WhereShown(POINT{299, 199});
+    ASSERT_TRUE(corner);
+    EXPECT_EQ(corner->x, 299);
+    PressAt(window.hwnd(), *corner, WM_LBUTTONDOWN, MK_LBUTTON);
+    EXPECT_EQ(Box(EditorView::Box::Top), "199");
+}
+
+TEST_F(LargeTextureTest, ATallerTextureScrollsAndItsLastRowCanBePicked) {
+    LoadGradient(400, 1500);
+    RECT outer;
+    GetWindowRect(window.hwnd(), &outer);
+    EXPECT_EQ(Width(outer), 600) << "the width asked for still fits";
+    EXPECT_EQ(Height(outer), 600) << "the largest height the area allows";
+    EXPECT_TRUE(GetWindowLongPtrW(window.hwnd(), GWL_STYLE) & WS_VSCROLL);
+
+    EXPECT_FALSE(WhereShown(POINT{7, 1499})) << "out of view before scrolling";
+    SendMessageW(window.hwnd(), WM_VSCROLL, SB_BOTTOM, 0);
+    const auto last = WhereShown(POINT{7, 1499});
+    ASSERT_TRUE(last);
+    EXPECT_GT(window.scrollPosition().y, 0);
+    EXPECT_EQ(GetScrollPos(window.hwnd(), SB_VERT), window.scrollPosition().y);
+    // The scrolled view paints the rows it shows, and a press there picks them.
+    EXPECT_EQ(ShownPixel(last->x, last->y), RGB(7, 1499 % 256, 200));
+    EXPECT_EQ(ShownPixel(last->x, last->y - 300), RGB(7, 1199 % 256, 200));
+    HWND target = PressAt(window.hwnd(), *last, WM_LBUTTONDOWN, MK_LBUTTON);
+    EXPECT_EQ(target, window.hwnd());
+    EXPECT_EQ(Box(EditorView::Box::Left), "7");
+    EXPECT_EQ(Box(EditorView::Box::Top), "1499");
+
+    // Back up by a line step and a wheel notch: a row above shows lower down, painted anew.
+    SendMessageW(window.hwnd(), WM_VSCROLL, SB_LINEUP, 0);
+    SendMessageW(window.hwnd(), WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), 0);
+    const auto moved = WhereShown(POINT{7, 1400});
+    ASSERT_TRUE(moved);
+    EXPECT_EQ(moved->y, last->y - 99 + 16 + 48);
+    EXPECT_EQ(ShownPixel(moved->x, moved->y), RGB(7, 1400 % 256, 200));
+    EXPECT_EQ(ShownPixel(moved->x, 5), RGB(7, (5 + window.scrollPosition().y) % 256, 200));
+}
+
+TEST_F(LargeTextureTest, AWideAndTallTextureScrollsToItsCornerAndTheFrameBesideIt) {
+    SetWindowPos(window.hwnd(), nullptr, area.right - 100, area.bottom - 100, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    LoadGradient(1984, 2117);
+    RECT outer;
+    GetWindowRect(window.hwnd(), &outer);
+    EXPECT_TRUE(EqualRect(&outer, &area)) << "the whole available area, kept on it: " << outer.left << ","
+                                          << outer.top << " " << Width(outer) << "x" << Height(outer);
+    SendMessageW(window.hwnd(), WM_HSCROLL, SB_BOTTOM, 0);
+    SendMessageW(window.hwnd(), WM_VSCROLL, SB_BOTTOM, 0);
+    PumpFor(20);
+    const auto corner = WhereShown(POINT{1983, 2116});
+    ASSERT_TRUE(corner);
+    EXPECT_EQ(ShownPixel(corner->x, corner->y), RGB(1983 % 256, 2116 % 256, 200));
+    PressAt(window.hwnd(), *corner, WM_RBUTTONDOWN, MK_RBUTTON);
+    EXPECT_EQ(Box(EditorView::Box::Left), "1983");
+    EXPECT_EQ(Box(EditorView::Box::Top), "2116");
+    // The frame scrolled with the canvas: beside the texture and on view.
+    const RECT frame = RectInParent(window.frame());
+    const POINT scroll = window.scrollPosition();
+    EXPECT_EQ(frame.left + scroll.x, 1992);
+    EXPECT_EQ(frame.top + scroll.y, 1018);
+    RECT client;
+    GetClientRect(window.hwnd(), &client);
+    EXPECT_LE(frame.right, client.right);
 }
 
 }  // namespace
