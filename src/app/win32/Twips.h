@@ -4,18 +4,18 @@
 
 #include <cmath>
 
-// The windows' layouts are kept in twips, the unit their design is measured in; the screen takes
-// 15 twips to a pixel, a fixed factor whatever the display's real resolution. Fonts follow the
-// same rule: a point is 96/72 pixel, so every text keeps its place in the fixed layout.
+#include "editor/win32/Twips.h"
+
+// The windows' layouts are kept in twips, the unit their design is measured in, at the editor's
+// fixed 15 twips to a pixel. Fonts follow the same rule: a point is 96/72 pixel, so every text
+// keeps its place in the fixed layout.
 namespace vantrel::win32 {
 
-inline constexpr int kScreenTwipsPerPixel = 15;
-
-constexpr int PixelsToTwips(int pixels) { return pixels * kScreenTwipsPerPixel; }
+constexpr int PixelsToTwips(int pixels) { return pixels * kTwipsPerPixel; }
 
 // To the nearest whole pixel: 4580 twips are 305 pixels.
 inline int TwipsToPixels(int twips) {
-    return static_cast<int>(std::lround(static_cast<double>(twips) / kScreenTwipsPerPixel));
+    return static_cast<int>(std::lround(static_cast<double>(twips) / kTwipsPerPixel));
 }
 
 inline RECT TwipsRect(int left, int top, int width, int height) {

@@ -27,16 +27,6 @@ std::uint32_t WindowBackgroundColor() {
     return PackColor(GetRValue(face), GetGValue(face), GetBValue(face));
 }
 
-// The frame's labels are laid out for a small 8-point face: the desktop's message font would clip
-// "Bottom:" in its 41-pixel label.
-HFONT CreateFrameFont() {
-    HDC screen = GetDC(nullptr);
-    const int height = -MulDiv(8, GetDeviceCaps(screen, LOGPIXELSY), 72);
-    ReleaseDC(nullptr, screen);
-    return CreateFontW(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                       CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, L"Tahoma");
-}
-
 void RegisterClasses(WNDPROC mainProc, WNDPROC frameProc) {
     static bool registered = false;
     if (registered) return;
@@ -93,7 +83,7 @@ MainWindow::MainWindow(UserInteraction* ui)
                             CW_USEDEFAULT, CW_USEDEFAULT, outer.right - outer.left, outer.bottom - outer.top, nullptr,
                             menuBar, GetModuleHandleW(nullptr), this);
     if (ownUi_) ownUi_->setOwner(hwnd_);
-    frameFont_ = CreateFrameFont();
+    frameFont_ = CreateEightPointFont();
     buildFrame();
     buildAccelerators();
     RegisterModelessWindow(hwnd_);

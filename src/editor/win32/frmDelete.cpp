@@ -31,15 +31,6 @@ void RegisterDialogClass(WNDPROC proc) {
     RegisterClassExW(&dialog);
 }
 
-// An 8-point face: "Delete Selected" fits its 89-pixel button with room to spare.
-HFONT CreateDialogFont() {
-    HDC screen = GetDC(nullptr);
-    const int height = -MulDiv(8, GetDeviceCaps(screen, LOGPIXELSY), 72);
-    ReleaseDC(nullptr, screen);
-    return CreateFontW(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                       CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, L"Tahoma");
-}
-
 // Lines the dropped list shows before it scrolls.
 constexpr int kVisibleListLines = 8;
 
@@ -52,7 +43,7 @@ frmDelete::frmDelete(MappingEditor& mainWindow) : logic_(mainWindow) {
     AdjustWindowRectEx(&outer, kStyle, FALSE, kExStyle);
     hwnd_ = CreateWindowExW(kExStyle, kDeleteDialogClass, L"Delete Entry", kStyle, CW_USEDEFAULT, CW_USEDEFAULT,
                             outer.right - outer.left, outer.bottom - outer.top, nullptr, nullptr, instance, this);
-    font_ = CreateDialogFont();
+    font_ = CreateEightPointFont();
 
     // Creation order is the tab order: the list, then the button.
     const int fieldHeight = Px(315);
