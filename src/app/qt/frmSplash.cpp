@@ -16,6 +16,7 @@
 #include "app/qt/AppResources.h"
 #include "app/qt/Twips.h"
 #include "editor/AppInfo.h"
+#include "editor/qt/DialogFont.h"
 
 namespace vantrel {
 
@@ -24,13 +25,6 @@ namespace {
 constexpr const char* kAuthorCredit = "Written by Kestwin";
 constexpr const char* kThanksCredit =
     "With thanks to everyone who shared what they learned about reading Targa textures.";
-
-QFont ArialFont(qreal pointSize, bool bold) {
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(pointSize);
-    font.setBold(bold);
-    return font;
-}
 
 QLabel* MakeLabel(QWidget* parent, const char* name, const QRect& geometry) {
     auto* label = new QLabel(parent);

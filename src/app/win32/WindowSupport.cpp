@@ -1,5 +1,6 @@
 #include "app/win32/WindowSupport.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "app/win32/Twips.h"
@@ -57,6 +58,35 @@ SIZE TextExtent(HWND window, HFONT font, const std::wstring& text) {
     SelectObject(dc, previous);
     ReleaseDC(window, dc);
     return extent;
+}
+
+std::wstring BreakLinesAtSpaces(HWND window, HFONT font, const std::wstring& text, int width) {
+    HDC dc = GetDC(window);
+    HGDIOBJ previous = SelectObject(dc, font ? static_cast<HGDIOBJ>(font) : GetStockObject(DEFAULT_GUI_FONT));
+    const auto widthOf = [dc](const std::wstring& line) {
+        SIZE extent{};
+        GetTextExtentPoint32W(dc, line.c_str(), static_cast<int>(line.size()), &extent);
+        return static_cast<int>(extent.cx);
+    };
+    std::wstring result;
+    std::wstring line;  // the current line, with the spaces that end it so far
+    std::size_t position = 0;
+    while (position < text.size()) {
+        const std::size_t wordEnd = std::min(text.find(L' ', position), text.size());
+        const std::wstring word = text.substr(position, wordEnd - position);
+        const bool lineHasWord = line.find_first_not_of(L' ') != std::wstring::npos;
+        if (lineHasWord && widthOf(line + word) > width) {
+            result += line + L"\r\n";
+            line.clear();
+        }
+        line += word;
+        position = wordEnd;
+        while (position < text.size() && text[position] == L' ') line += text[position++];
+    }
+    result += line;
+    SelectObject(dc, previous);
+    ReleaseDC(window, dc);
+    return result;
 }
 
 HWND TaskbarlessOwner() {

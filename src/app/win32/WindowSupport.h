@@ -35,6 +35,12 @@ std::wstring WindowText(HWND window);
 // The width and height that text takes in the given font on one line.
 SIZE TextExtent(HWND window, HFONT font, const std::wstring& text);
 
+// The text with line breaks ("\r\n") put after the spaces where its lines end, so that no line is
+// wider than width pixels in the given font and each holds as many words as fit. Lines break at
+// spaces only, never inside a word (the system's own wrapping may part a web address after its
+// "/"); a word wider than the width stands alone on its line. Removing the breaks gives the text.
+std::wstring BreakLinesAtSpaces(HWND window, HFONT font, const std::wstring& text, int width);
+
 // An invisible top-level window that owns the About and tutorial windows. An owned window has no
 // taskbar button, yet keeps the full caption a tool window would lose; the owner is never shown,
 // so the windows it owns still act as if they had none: they stay up when the main window is

@@ -76,8 +76,12 @@ void frmAbout::CreateControls() {
     cmdSysInfo = CreateChild(hwnd_, L"BUTTON", L"&System Info...", WS_TABSTOP | BS_PUSHBUTTON,
                              TwipsRect(4260, 3075, 1245, 345), kIdSysInfo, labelFont_.get());
 
-    lblDescription = CreateChild(hwnd_, L"STATIC", DescriptionText(), SS_LEFT | SS_NOPREFIX,
-                                 TwipsRect(1050, 1125, 3885, 1170), 0, labelFont_.get());
+    const RECT descriptionPlace = TwipsRect(1050, 1125, 3885, 1170);
+    lblDescription = CreateChild(hwnd_, L"STATIC", L"", SS_LEFT | SS_NOPREFIX, descriptionPlace, 0, labelFont_.get());
+    // Broken into lines here, at spaces only, so that the support site's address stays whole.
+    SetWindowTextW(lblDescription, BreakLinesAtSpaces(lblDescription, labelFont_.get(), DescriptionText(),
+                                                      descriptionPlace.right - descriptionPlace.left)
+                                       .c_str());
     lblDisclaimer = CreateChild(hwnd_, L"STATIC", kCopyrightNotice, SS_LEFT | SS_NOPREFIX,
                                 TwipsRect(255, 2625, 3870, 825), 0, labelFont_.get());
     lblTitle = CreateChild(hwnd_, L"STATIC", L"Application Title", SS_LEFT | SS_NOPREFIX,

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 
@@ -52,7 +53,10 @@ TEST_F(AboutTest, CaptionTitleVersionAndTexts) {
     EXPECT_EQ(win32::WindowText(dialog->hwnd()), L"About Vantrel");
     EXPECT_EQ(win32::WindowText(dialog->titleLabel()), L"Vantrel");
     EXPECT_EQ(win32::WindowText(dialog->versionLabel()), L"Version 2.0.0");
-    EXPECT_EQ(win32::WindowText(dialog->descriptionLabel()),
+    // The label holds the text with its line breaks put in.
+    std::wstring description = win32::WindowText(dialog->descriptionLabel());
+    for (std::size_t at; (at = description.find(L"\r\n")) != std::wstring::npos;) description.erase(at, 2);
+    EXPECT_EQ(description,
               L"Vantrel v2.0 is a graphical cameo mapping tool for modifying Command and Conquer Generals and the "
               L"Zero Hour expansion.  For instructions, visit " +
                   Utf8ToWide(kSupportSiteAddress));
@@ -139,6 +143,22 @@ TEST_F(AboutTest, EveryTextFitsItsControl) {
         EXPECT_LE(Height(needed), Height(place)) << "wrapped text cut off";
         EXPECT_LE(Width(needed), Width(place));
     }
+    // The support site's address stays whole on one line, and the lines break where the text's
+    // own wrapping would have put them, at spaces.
+    const std::wstring lines = win32::WindowText(dialog->descriptionLabel());
+    EXPECT_NE(lines.find(Utf8ToWide(kSupportSiteAddress)), std::wstring::npos) << "the address breaks across lines";
+    for (std::size_t at = lines.find(L"\r\n"); at != std::wstring::npos; at = lines.find(L"\r\n", at + 2))
+        EXPECT_EQ(lines[at - 1], L' ') << "a line broken inside a word";
+    // Every line fits the label's width as it stands, so the control's own wrapping breaks none.
+    const int labelWidth = Width(ChildRectOf(dialog->descriptionLabel()));
+    for (std::size_t start = 0; start <= lines.size();) {
+        const std::size_t end = std::min(lines.find(L"\r\n", start), lines.size());
+        std::wstring line = lines.substr(start, end - start);
+        line.erase(line.find_last_not_of(L' ') + 1);
+        EXPECT_LE(win32::TextExtent(dialog->descriptionLabel(), dialog->labelFont(), line).cx, labelWidth)
+            << std::string(line.begin(), line.end());
+        start = end + 2;
+    }
     const auto fitsOneLine = [&](HWND control, HFONT font, const std::wstring& text, int margin) {
         const SIZE extent = win32::TextExtent(control, font, text);
         const RECT place = ChildRectOf(control);
@@ -149,6 +169,19 @@ TEST_F(AboutTest, EveryTextFitsItsControl) {
     fitsOneLine(dialog->versionLabel(), dialog->labelFont(), L"Version 2.0.0", 0);
     fitsOneLine(dialog->okButton(), dialog->labelFont(), L"OK", 4);
     fitsOneLine(dialog->sysInfoButton(), dialog->labelFont(), L"System Info...", 4);
+}
+
+TEST_F(AboutTest, LinesBreakAtSpacesOnly) {
+    HWND label = dialog->descriptionLabel();
+    HFONT font = dialog->labelFont();
+    // Narrower than any word: every word on a line of its own, nothing lost, no empty line.
+    EXPECT_EQ(win32::BreakLinesAtSpaces(label, font, L"one  two https://a.b/c", 1), L"one  \r\ntwo \r\nhttps://a.b/c");
+    // Wide enough for everything: no break at all.
+    EXPECT_EQ(win32::BreakLinesAtSpaces(label, font, L"one two", 10000), L"one two");
+    // Exactly as wide as the first two words: the third goes to the next line.
+    const int twoWords = win32::TextExtent(label, font, L"one two ").cx;
+    EXPECT_EQ(win32::BreakLinesAtSpaces(label, font, L"one two three", twoWords), L"one two \r\nthree");
+    EXPECT_EQ(win32::BreakLinesAtSpaces(label, font, L"", 10), L"");
 }
 
 TEST_F(AboutTest, EnterClosesThroughOk) {

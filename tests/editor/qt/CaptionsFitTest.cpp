@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -11,6 +12,7 @@
 #include <QStyle>
 #include <QTest>
 
+#include "editor/qt/DialogFont.h"
 #include "editor/qt/MainWindow.h"
 #include "editor/qt/frmDelete.h"
 #include "support/ScriptedUserInteraction.h"
@@ -81,6 +83,16 @@ TEST_F(CaptionsFit, FrameAndMenusShareOneFace) {
         sameFace(menu->menu()->font(), menu->text().toStdString());
     }
     for (const char* name : {"txtTop", "Label3"}) sameFace(window.findChild<QWidget*>(name)->font(), name);
+}
+
+// The twip layout holds for Arial's widths. Font matching must land on Arial or a face with its
+// metrics: a fallback to whatever sans-serif face is installed (DejaVu Sans is about 15% wider)
+// pushes "Bottom:" into its box and clips "Delete Selected".
+TEST_F(CaptionsFit, TheFaceHasArialsMetrics) {
+    const QFontInfo face(window.findChild<QWidget*>("fraInfo")->font());
+    EXPECT_TRUE(ArialMetricFamilies().contains(face.family()))
+        << "the frame's face resolved to " << face.family().toStdString()
+        << "; install fonts-liberation2 (Liberation Sans has Arial's metrics)";
 }
 
 }  // namespace
