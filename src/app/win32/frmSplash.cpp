@@ -15,8 +15,10 @@ constexpr const wchar_t* kSplashClass = L"VantrelSplash";
 constexpr const wchar_t* kFrameClass = L"VantrelSplashFrame";
 // A dialog frame and nothing else: no caption, no control box, no minimize or maximize button.
 constexpr DWORD kSplashStyle = WS_POPUP | WS_DLGFRAME | WS_CLIPCHILDREN;
-// A tool window has no taskbar button.
-constexpr DWORD kSplashExStyle = WS_EX_TOOLWINDOW;
+// No extended style: the hidden owner keeps it out of the taskbar. A tool window would as well,
+// but X11 window managers under Wine take an unowned tool window for a normal window that skips
+// the taskbar, and openbox gives such a window no focus when it maps: the first key would miss it.
+constexpr DWORD kSplashExStyle = 0;
 
 void RegisterClasses(WNDPROC splashProc, WNDPROC frameProc) {
     static const bool registered = [&] {
@@ -51,7 +53,7 @@ frmSplash::frmSplash(ShowMainWindow showMainWindow, UINT displayTimeMs)
     RECT outer{0, 0, TwipsToPixels(7380), TwipsToPixels(4245)};
     AdjustWindowRectEx(&outer, kSplashStyle, FALSE, kSplashExStyle);
     hwnd_ = CreateWindowExW(kSplashExStyle, kSplashClass, L"", kSplashStyle, 0, 0, outer.right - outer.left,
-                            outer.bottom - outer.top, nullptr, nullptr, GetModuleHandleW(nullptr), this);
+                            outer.bottom - outer.top, TaskbarlessOwner(), nullptr, GetModuleHandleW(nullptr), this);
     if (!hwnd_) return;
 
     CreateControls();

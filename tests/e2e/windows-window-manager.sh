@@ -1,0 +1,80 @@
+#!/usr/bin/env bash
+# What the Windows program's windows are to the X11 window manager running in the current display
+# (see scripts/with-wine-display; run it under openbox and under xfwm4): the splash is the active
+# window as it shows, so a character key dismisses it before its timer; the main window has a
+# taskbar entry; About and the tutorial window have none (_NET_WM_STATE_SKIP_TASKBAR); the
+# tutorial window opens maximized. Screenshots stay in OUT_DIR. Exits non-zero at the first
+# difference.
+# Usage: tests/e2e/windows-window-manager.sh BUILD_DIR [OUT_DIR]
+set -euo pipefail
+build="$(cd "$1" && pwd)"
+wm="$(xprop -root -notype _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -o '0x[0-9a-f]*' || true)"
+[ -n "$wm" ] || { echo "windows-window-manager: needs a window manager running" >&2; exit 1; }
+wm_name="$(xprop -id "$wm" -notype _NET_WM_NAME 2>/dev/null | sed -n 's/.*= "\(.*\)"/\1/p')"
+out="${2:-$build/e2e-window-manager-${wm_name:-wm}}"
+rm -rf "$out"; mkdir -p "$out"; out="$(cd "$out" && pwd)"
+exe="$build/bin/vantrel.exe"
+[ -f "$exe" ] || { echo "no $exe" >&2; exit 1; }
+
+fail() { echo "windows-window-manager ($wm_name): FAILED: $*" >&2; import -window root "$out/failure.png" 2>/dev/null || true; exit 1; }
+step() { echo "windows-window-manager ($wm_name): $*"; }
+active() { xprop -root -notype _NET_ACTIVE_WINDOW | grep -o '0x[0-9a-f]*' | head -1; }
+states() { xprop -id "$1" -notype _NET_WM_STATE 2>/dev/null || true; }
+find_window() {  # $1 title regex
+  for _ in $(seq 1 100); do
+    id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1 || true)
+    [ -n "$id" ] && { echo "$id"; return 0; }
+    sleep 0.1
+  done
+  return 1
+}
+
+start=$(date +%s%N)
+wine "$exe" >"$out/vantrel.log" 2>&1 &
+app=$!
+trap 'kill $app 2>/dev/null || true' EXIT
+
+# The splash: the program's first window, with no title.
+splash=""
+for _ in $(seq 1 150); do
+  splash=$(xdotool search --onlyvisible --class 'vantrel.exe' 2>/dev/null | head -1 || true)
+  [ -n "$splash" ] && break
+  sleep 0.05
+done
+[ -n "$splash" ] || fail "no splash appeared"
+shown=$(date +%s%N)
+sleep 0.3
+import -window root "$out/1-splash.png"
+step "splash $(printf '0x%x' "$splash"); active window ${active_window:=$(active)}; input focus $(printf '0x%x' "$(xdotool getwindowfocus 2>/dev/null || echo 0)")"
+# A character key sent to whatever window has the focus, as a user's key press is.
+xdotool key q
+main=$(find_window '^Vantrel 2\.0$') || fail "the main window did not appear"
+dismissed=$(( ($(date +%s%N) - shown) / 1000000 ))
+[ "$dismissed" -lt 1500 ] || fail "the main window came after $dismissed ms: the key did not dismiss the splash (timer 2000 ms)"
+step "the splash was active; a key dismissed it, the main window showed $dismissed ms after the splash"
+states "$main" | grep -q SKIP_TASKBAR && fail "the main window has no taskbar entry"
+
+xdotool windowfocus --sync "$main" 2>/dev/null || true; sleep 0.3
+mx=$(xwininfo -id "$main" | sed -n 's/ *Absolute upper-left X: *//p')
+my=$(xwininfo -id "$main" | sed -n 's/ *Absolute upper-left Y: *//p')
+step "main window $(printf "0x%x" "$main") at $mx, $my"
+# Help is the third menu title (x 69 to 91 in the menu bar); its first item is About, its second
+# the tutorial.
+help_x=$((mx + 78)); help_y=$((my + 9))
+xdotool mousemove "$help_x" "$help_y" click 1; sleep 0.5; xdotool key Down Return
+about=$(find_window '^About Vantrel$') || fail "Help, About opened no About dialog"
+sleep 0.5
+import -window root "$out/2-about.png"
+states "$about" | grep -q _NET_WM_STATE_SKIP_TASKBAR || fail "About has a taskbar entry: $(states "$about")"
+step "About: $(states "$about" | sed 's/.*= //')"
+
+xdotool windowfocus --sync "$main" 2>/dev/null || true; sleep 0.3
+xdotool mousemove "$help_x" "$help_y" click 1; sleep 0.5; xdotool key Down Down Return
+tutorial=$(find_window '^Online Tutorial') || fail "Help, Online Tutorial opened no tutorial window"
+sleep 1
+import -window root "$out/3-tutorial.png"
+tutorial_states=$(states "$tutorial")
+echo "$tutorial_states" | grep -q _NET_WM_STATE_SKIP_TASKBAR || fail "the tutorial window has a taskbar entry: $tutorial_states"
+echo "$tutorial_states" | grep -q _NET_WM_STATE_MAXIMIZED_VERT || fail "the tutorial window is not maximized: $tutorial_states"
+step "tutorial: ${tutorial_states#*= }"
+step "passed ($(( ($(date +%s%N) - start) / 1000000 )) ms)"
