@@ -1,6 +1,7 @@
-// LoadTarga onto the canvas against stb_image decoding the same bytes into memory, for generated
-// 2048 x 2048 textures at every depth, raw and run-length. After the runs a table gives the ratio
-// ours / stb of the mean real time per load.
+// LoadTarga onto the canvas against stb_image decoding the same bytes into memory, and against the
+// reader's game rules (DecodeTargaAsGame), for generated 2048 x 2048 textures at every depth, raw and
+// run-length. After the runs two tables give the ratios ours / stb and game / editor of the mean
+// real time per load.
 #include <benchmark/benchmark.h>
 #include <stb_image.h>
 
@@ -12,6 +13,7 @@
 
 #include "GeneratedTextures.h"
 #include "targa/Canvas.h"
+#include "targa/GameTarga.h"
 #include "targa/MemoryByteSource.h"
 #include "targa/TargaReader.h"
 
@@ -73,6 +75,19 @@ void DecodeWithStb(benchmark::State& state, const GeneratedTexture* texture) {
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * static_cast<std::int64_t>(texture->bytes.size()));
 }
 
+// The same bytes decoded by the game's rules into memory (DecodeTargaAsGame).
+void DecodeAsGame(benchmark::State& state, const GeneratedTexture* texture) {
+    for (auto _ : state) {
+        const GameTargaResult result = DecodeTargaAsGame(texture->bytes.data(), texture->bytes.size());
+        if (result.outcome != GameTargaOutcome::Loaded) {
+            state.SkipWithError(("the game's rules do not load the texture: " + result.reason).c_str());
+            break;
+        }
+        benchmark::DoNotOptimize(result.image.pixels.data());
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * static_cast<std::int64_t>(texture->bytes.size()));
+}
+
 // Prints as the console reporter does and keeps each run's mean real time per iteration.
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
@@ -104,6 +119,9 @@ int main(int argc, char** argv) {
         benchmark::RegisterBenchmark(("stb/" + texture->name).c_str(), DecodeWithStb, texture.get())
             ->Unit(benchmark::kMillisecond)
             ->UseRealTime();
+        benchmark::RegisterBenchmark(("game/" + texture->name).c_str(), DecodeAsGame, texture.get())
+            ->Unit(benchmark::kMillisecond)
+            ->UseRealTime();
     }
     // Files that declare the largest image and end after the header: bounded by the canvas.
     for (int imageType : {1, 2, 9, 10}) {
@@ -128,6 +146,15 @@ int main(int argc, char** argv) {
         if (ours == reporter.seconds.end() || stb == reporter.seconds.end()) continue;
         std::printf("%-20s %10.2f %10.2f %8.2f\n", name.c_str(), ours->second * 1e3, stb->second * 1e3,
                     ours->second / stb->second);
+    }
+    // The game's rules (decoding into memory) against the editor's (painting onto the canvas).
+    std::printf("\n%-20s %10s %10s %8s\n", "texture 2048x2048", "game ms", "editor ms", "ratio");
+    for (const std::string& name : names) {
+        const auto game = reporter.seconds.find("game/" + name + "/real_time");
+        const auto editor = reporter.seconds.find("ours/" + name + "/real_time");
+        if (game == reporter.seconds.end() || editor == reporter.seconds.end()) continue;
+        std::printf("%-20s %10.2f %10.2f %8.2f\n", name.c_str(), game->second * 1e3, editor->second * 1e3,
+                    game->second / editor->second);
     }
     return 0;
 }

@@ -1,6 +1,8 @@
 #include "check/CheckCommand.h"
 
 #include <CLI/CLI.hpp>
+#include <algorithm>
+#include <string_view>
 #include <QGuiApplication>
 #include <QImageWriter>
 #include <cerrno>
@@ -16,11 +18,15 @@
 
 #include "check/ContactSheet.h"
 #include "check/FindingOutput.h"
+#include "check/GameFileSystem.h"
 #include "check/ImageCutter.h"
+#include "check/InspectGameFile.h"
 #include "check/IniFileOrder.h"
 #include "check/Linter.h"
 #include "check/PaintedTexture.h"
 #include "check/TextureImages.h"
+#include "check/TextureSearch.h"
+#include "vantrel/Version.h"
 
 namespace vantrel::check {
 
@@ -31,14 +37,33 @@ namespace fs = std::filesystem;
 constexpr int kExitOk = 0;
 constexpr int kExitFound = 1;
 constexpr int kExitUsage = 2;
+constexpr int kExitNothingRead = 3;
+
+constexpr const char* kLintExitNote =
+    "Exit status: 0 when INI files were read and no error was found, 1 when errors were found, 2 on bad usage, "
+    "3 when no INI file was found to read (so that an empty or mistyped folder does not pass for a clean mod).";
+constexpr const char* kPictureExitNote =
+    "Exit status: 0 when every picture was written and lint found no error, 1 otherwise, 2 on bad usage.";
+constexpr const char* kRenderExitNote =
+    "Exit status: 0 when the picture was written and the reader reported nothing, 1 otherwise, 2 on bad usage.";
+constexpr const char* kReadNote =
+    "What is read, and in which order: a folder holding Data/INI/MappedImages or Art/Textures (any letter "
+    "case) is the root of a mod or of the game, and from it and from the --game folders the files the game "
+    "loads are read: <user data>/INI/MappedImages (with --user-data, when it holds .ini files), then "
+    "Data/INI/MappedImages/TextureSize_512, then Data/INI/MappedImages/HandCreated, each with its subfolders, "
+    "and nothing else. A file is taken from the mod's loose files first, then the game folder's loose files, "
+    "then the .big archives (opened by name, first match wins; the mod's archives count as if copied into the "
+    "game folder), then the archives of a second --game folder (for Zero Hour, the original game's). Textures "
+    "are looked for in Data/<language>/Art/Textures, then Art/Textures, the same way, then in "
+    "<user data>/Textures, then in each --textures folder in the order given. Any other folder is read as a "
+    "plain folder of INI files, and files are read as given, after the game's.";
 
 constexpr const char* kSeverityNote =
     "An error is something that stops the game at start-up; a warning is something the game accepts but "
     "that shows a wrong, missing or surprising picture.";
 constexpr const char* kPixelNote =
-    "Pixels come from the project's own Targa reader, painted as the editor paints them (32-bit pixels "
-    "blended over the --background colour), with one difference: a texture whose header says its first "
-    "stored row is the top one is turned back upright, as the game shows it.";
+    "Pixels are decoded as the game's Targa reader and texture loader decode them; pixels that are not "
+    "opaque are laid over the --background colour by their alpha.";
 
 struct UsageError {
     std::string text;
@@ -83,102 +108,271 @@ bool SavePng(const QImage& image, const fs::path& path, std::ostream& err) {
     return false;
 }
 
-// Lints the files the arguments name, in the order the game would load them.
-std::vector<Finding> LintArguments(const std::vector<std::string>& arguments, std::optional<TextureFolder> textures) {
-    LintOptions options;
-    options.textures = std::move(textures);
-    options.inspectTarga = InspectTarga;
-    Linter linter(std::move(options));
-    std::set<fs::path> seen;
-    auto lintFile = [&](const fs::path& path) {
-        std::error_code error;
-        const fs::path identity = fs::weakly_canonical(path, error);
-        if (!seen.insert(error ? path : identity).second) return;
-        std::string problem;
-        if (const auto bytes = ReadWholeFile(path, &problem))
-            linter.addFile(path.string(), *bytes);
-        else
-            linter.addUnreadableFile(path.string(), problem);
-    };
-    for (const auto& argument : arguments) {
-        std::error_code error;
-        if (fs::is_directory(argument, error)) {
-            for (const auto& file : IniFilesInGameOrder(argument)) lintFile(file);
-        } else {
-            lintFile(argument);
-        }
-    }
-    return linter.finish();
+// Where lint, crop and sheet look: the options they share.
+struct SourceOptions {
+    std::vector<std::string> textures;  // --textures, in the order given
+    std::vector<std::string> games;     // --game, in the order given
+    std::string userData;               // --user-data
+    std::string language = "English";   // --language
+};
+
+void AddSourceOptions(CLI::App* command, SourceOptions& options) {
+    command->add_option("--game", options.games,
+                        "Installed game folder whose .big archives and loose files are read with the mod's. Give "
+                        "Zero Hour's folder, then the original game's: Zero Hour opens both sets of archives, its "
+                        "own first. May be repeated");
+    command->add_option("--user-data", options.userData,
+                        "The game's user data folder (the one holding Options.ini): its INI/MappedImages is read "
+                        "first when it holds .ini files, and its Textures folder is searched after the game's");
+    command->add_option("--language", options.language,
+                        "The game's language, which names the folder Data/<language>/Art/Textures searched first "
+                        "(default English)");
+    command->add_option("--textures", options.textures,
+                        "Folder searched (with its subfolders, by file name in any letter case) for textures not "
+                        "found in the game's places. May be repeated; searched in the order given");
 }
 
-int RunLint(const std::vector<std::string>& paths, const std::string& texturesDir, bool json, std::ostream& out) {
-    for (const auto& path : paths) {
+// Checks what the options name and says which texture places there are.
+std::optional<TextureSearch> MakeTextureSearch(const SourceOptions& options, const GameFileSystem* game) {
+    for (const auto& folder : options.textures) RequireFolder("--textures", folder);
+    if (!game && options.textures.empty() && options.userData.empty()) return std::nullopt;
+    TextureSearch::Places places;
+    places.game = game;
+    places.language = options.language;
+    if (!options.userData.empty()) places.userData = options.userData;
+    for (const auto& folder : options.textures) places.folders.emplace_back(folder);
+    return TextureSearch(std::move(places));
+}
+
+// The files and folders of the command line as the game would read them: roots of a mod and
+// --game folders through the game's file system, other folders and files as given.
+class Reading {
+public:
+    Reading(const std::vector<std::string>& arguments, const SourceOptions& options) {
+        for (const auto& game : options.games) RequireFolder("--game", game);
+        if (!options.userData.empty()) RequireFolder("--user-data", options.userData);
+        if (options.language.empty() || options.language.find_first_of("/\\") != std::string::npos)
+            throw UsageError{"--language takes a folder name such as English or German: " + options.language};
+        GameFolders folders;
+        std::vector<fs::path> plain;
+        for (const auto& argument : arguments) {
+            std::error_code error;
+            if (!fs::exists(argument, error)) throw UsageError{"no such file or folder: " + argument};
+            if (fs::is_directory(argument, error) && IsGameRoot(argument))
+                folders.mods.emplace_back(argument);
+            else
+                plain.emplace_back(argument);
+        }
+        for (const auto& game : options.games) folders.games.emplace_back(game);
+        if (!folders.mods.empty() || !folders.games.empty() || !options.userData.empty()) {
+            game_ = std::make_unique<GameFileSystem>(folders);
+            std::optional<fs::path> userData;
+            if (!options.userData.empty()) userData = options.userData;
+            files_ = MappedImageFilesInGameOrder(*game_, userData);
+        }
+        std::set<fs::path> seen;
+        for (const auto& file : files_)
+            if (file.loose) seen.insert(Identity(*file.loose));
+        auto addPlain = [&](const fs::path& path) {
+            if (!seen.insert(Identity(path)).second) return;
+            GameFile file;
+            file.display = path.string();
+            file.loose = path;
+            files_.push_back(std::move(file));
+        };
+        for (const auto& path : plain) {
+            std::error_code error;
+            if (fs::is_directory(path, error)) {
+                for (fs::path folder = fs::absolute(path, error).parent_path();
+                     !folder.empty() && folder != folder.root_path(); folder = folder.parent_path()) {
+                    if (IsGameRoot(folder)) {
+                        insideRoot_.emplace_back(path, folder);
+                        break;
+                    }
+                }
+                for (const auto& file : IniFilesInGameOrder(path)) addPlain(file);
+            } else
+                addPlain(path);
+        }
+        textures_ = MakeTextureSearch(options, game_.get());
+    }
+
+    const std::vector<GameFile>& iniFiles() const { return files_; }
+    const std::optional<TextureSearch>& textures() const { return textures_; }
+    // Plain folders that lie inside the root of a mod, with that root: read whole, they hold
+    // folders the game never reads, in an order that is not the game's.
+    const std::vector<std::pair<fs::path, fs::path>>& foldersInsideARoot() const { return insideRoot_; }
+    const GameFileSystem* game() const { return game_.get(); }
+
+private:
+    static fs::path Identity(const fs::path& path) {
         std::error_code error;
-        if (!fs::exists(path, error)) throw UsageError{"no such file or folder: " + path};
+        const fs::path canonical = fs::weakly_canonical(path, error);
+        return error ? path : canonical;
     }
-    std::optional<TextureFolder> textures;
-    if (!texturesDir.empty()) {
-        RequireFolder("--textures", texturesDir);
-        textures.emplace(texturesDir);
+
+    std::unique_ptr<GameFileSystem> game_;  // textures_ points into it
+    std::vector<GameFile> files_;
+    std::optional<TextureSearch> textures_;
+    std::vector<std::pair<fs::path, fs::path>> insideRoot_;
+};
+
+// Reads what the reading names into the linter, damaged archives first.
+void ReadInto(Linter& linter, const Reading& reading) {
+    if (reading.game())
+        for (const auto& problem : reading.game()->problems())
+            linter.addFileProblem(problem.archive.string(), Severity::Warning,
+                                  problem.text + "; the rest of the files are read without it");
+    for (const auto& file : reading.iniFiles()) {
+        std::string problem;
+        if (const auto bytes = file.read(&problem))
+            linter.addFile(file.display, *bytes, file.fromGame);
+        else
+            linter.addUnreadableFile(file.display, problem);
     }
-    const auto findings = LintArguments(paths, std::move(textures));
+}
+
+LintOptions MakeLintOptions(const Reading& reading) {
+    LintOptions options;
+    options.textures = reading.textures();
+    options.inspectTarga = InspectGameFile;
+    return options;
+}
+
+std::string Plural(std::size_t count, const char* one, const char* many) {
+    return std::to_string(count) + " " + (count == 1 ? one : many);
+}
+
+// The one line on standard error that closes a lint run.
+void PrintSummary(const Linter& linter, const std::vector<Finding>& findings, std::ostream& err) {
+    const auto errors = static_cast<std::size_t>(
+        std::count_if(findings.begin(), findings.end(), [](const Finding& f) { return f.severity == Severity::Error; }));
+    err << "vantrel-check: " << Plural(linter.filesRead(), "INI file", "INI files") << " read, "
+        << Plural(linter.images().images().size(), "image", "images") << ", " << Plural(errors, "error", "errors")
+        << ", " << Plural(findings.size() - errors, "warning", "warnings") << "\n";
+}
+
+int RunLint(const std::vector<std::string>& paths, const SourceOptions& sources, bool json, std::ostream& out,
+            std::ostream& err) {
+    if (paths.empty() && sources.games.empty())
+        throw UsageError{"lint needs a file, a folder or --game to read"};
+    const Reading reading(paths, sources);
+    for (const auto& [folder, root] : reading.foldersInsideARoot())
+        err << "vantrel-check: note: " << folder.string() << " is read as a plain folder, every subfolder in path "
+            << "order; give the mod's root " << root.string() << " to read only what the game reads, in its order\n";
+    Linter linter(MakeLintOptions(reading));
+    ReadInto(linter, reading);
+    const auto findings = linter.finish();
     for (const auto& finding : findings) out << (json ? FindingAsJsonLine(finding) : FormatFinding(finding)) << "\n";
+    PrintSummary(linter, findings, err);
+    if (linter.filesRead() == 0) {
+        err << "vantrel-check: nothing was read: no INI file was found where the game would look\n";
+        return kExitNothingRead;
+    }
     return HasErrors(findings) ? kExitFound : kExitOk;
 }
 
-// Lints one file (reporting on err) and cuts every image it defines.
-struct CutFile {
-    std::vector<CutImage> images;
-    bool lintErrors = false;
-};
-
+// Lints the file (or the root's files) and cuts every image the mod defines, its texture
+// found where the game finds it.
 class FileCutter {
 public:
-    FileCutter(const std::string& file, const std::string& texturesDir, std::uint32_t background)
-        : textures_(texturesDir), cutter_(textures_, background), linter_(MakeOptions(textures_)) {
-        std::string problem;
-        const auto bytes = ReadWholeFile(file, &problem);
-        if (bytes)
-            linter_.addFile(file, *bytes);
-        else
-            linter_.addUnreadableFile(file, problem);
+    FileCutter(const std::string& file, const SourceOptions& sources, std::uint32_t background)
+        : reading_(WithEnclosingRoot(file), sources), cutter_(background), linter_(MakeLintOptions(reading_)) {
+        if (!reading_.textures())
+            throw UsageError{"no textures to cut from: give --textures or --game, or a file inside a mod folder "
+                             "(one holding Data/INI/MappedImages or Art/Textures)"};
+        ReadOnly(file);
         findings_ = linter_.finish();
     }
 
     const std::vector<Finding>& findings() const { return findings_; }
     std::vector<CutImage> cutAll() {
         std::vector<CutImage> images;
-        for (const auto& image : linter_.images().images()) images.push_back(cutter_.cut(image));
+        for (const auto& image : linter_.images().images())
+            if (image.setByMod || !anyModFile_) images.push_back(cut(image));
         return images;
     }
 
 private:
-    static LintOptions MakeOptions(const TextureFolder& textures) {
-        LintOptions options;
-        options.textures = textures;
-        options.inspectTarga = InspectTarga;
-        return options;
+    // A file inside a mod folder brings that folder along, for the textures the game finds there.
+    static std::vector<std::string> WithEnclosingRoot(const std::string& file) {
+        std::vector<std::string> arguments;
+        std::error_code error;
+        if (!fs::exists(file, error)) throw UsageError{"no such file or folder: " + file};
+        if (fs::is_directory(file, error)) return {file};
+        const fs::path absolute = fs::absolute(file, error);
+        for (fs::path folder = absolute.parent_path(); !folder.empty() && folder != folder.root_path();
+             folder = folder.parent_path()) {
+            if (IsGameRoot(folder)) {
+                arguments.push_back(folder.string());
+                break;
+            }
+        }
+        return arguments;
     }
 
-    TextureFolder textures_;
+    // A file is linted alone, as before; a root brings all the game loads from it.
+    void ReadOnly(const std::string& file) {
+        std::error_code error;
+        if (fs::is_directory(file, error)) {
+            ReadInto(linter_, reading_);
+            for (const auto& read : reading_.iniFiles()) anyModFile_ = anyModFile_ || !read.fromGame;
+            return;
+        }
+        RequireFile(file);
+        std::string problem;
+        if (const auto bytes = ReadWholeFile(file, &problem))
+            linter_.addFile(file, *bytes);
+        else
+            linter_.addUnreadableFile(file, problem);
+        anyModFile_ = true;
+    }
+
+    CutImage cut(const MappedImageState& image) {
+        CutImage result;
+        result.image = &image;
+        if (image.texture.empty()) {
+            result.problem = "no Texture";
+            return result;
+        }
+        const FoundTexture found = reading_.textures()->lookup(image.texture);
+        if (!found.tga || found.dds) {
+            result.problem = found.dds ? "the game loads a .dds, which this tool cannot read" : "texture not found";
+            return result;
+        }
+        const GameFile& texture = *found.tga;
+        if (!seen_.insert(texture.display).second)  // the cutter keeps what it decoded under the key
+            return cutter_.cut(image, texture.display, nullptr, 0, texture.display);
+        std::string problem;
+        const auto bytes = texture.read(&problem);
+        if (!bytes) {
+            result.problem = "texture cannot be read: " + problem;
+            seen_.erase(texture.display);
+            return result;
+        }
+        return cutter_.cut(image, texture.display, reinterpret_cast<const std::uint8_t*>(bytes->data()), bytes->size(),
+                           texture.display);
+    }
+
+    Reading reading_;
     ImageCutter cutter_;
     Linter linter_;
     std::vector<Finding> findings_;
+    std::set<std::string> seen_;
+    bool anyModFile_ = false;
 };
 
 void ReportFindings(const std::vector<Finding>& findings, std::ostream& err) {
     for (const auto& finding : findings) err << FormatFinding(finding) << "\n";
 }
 
-int RunCrop(const std::string& file, const std::string& texturesDir, const std::string& outDir,
+int RunCrop(const std::string& file, const SourceOptions& sources, const std::string& outDir,
             std::uint32_t background, std::ostream& out, std::ostream& err) {
-    RequireFile(file);
-    RequireFolder("--textures", texturesDir);
     std::error_code error;
     fs::create_directories(outDir, error);
     if (!fs::is_directory(outDir, error)) throw UsageError{"--out: cannot create the folder " + outDir};
 
-    FileCutter cutter(file, texturesDir, background);
+    FileCutter cutter(file, sources, background);
     ReportFindings(cutter.findings(), err);
     bool allWritten = true;
     std::set<std::string> usedNames;
@@ -199,11 +393,8 @@ int RunCrop(const std::string& file, const std::string& texturesDir, const std::
     return allWritten && !HasErrors(cutter.findings()) ? kExitOk : kExitFound;
 }
 
-int RunSheet(const std::string& file, const std::string& texturesDir, const std::string& output,
+int RunSheet(const std::string& file, const SourceOptions& sources, const std::string& output,
              std::uint32_t background, std::ostream& err) {
-    RequireFile(file);
-    RequireFolder("--textures", texturesDir);
-
     // Drawing the names needs fonts, and fonts need a QGuiApplication (offscreen will do).
     std::unique_ptr<QGuiApplication> application;
     if (!QGuiApplication::instance()) {
@@ -213,7 +404,7 @@ int RunSheet(const std::string& file, const std::string& texturesDir, const std:
         application = std::make_unique<QGuiApplication>(argc, argv);
     }
 
-    FileCutter cutter(file, texturesDir, background);
+    FileCutter cutter(file, sources, background);
     ReportFindings(cutter.findings(), err);
     std::vector<SheetEntry> entries;
     bool allCut = true;
@@ -248,45 +439,66 @@ int RunRender(const std::string& texture, const std::string& output, std::uint32
 }  // namespace
 
 int RunCheckCommand(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
+    static constexpr std::string_view kCommands[] = {"lint", "crop", "sheet", "render"};
+    if (argc >= 2) {
+        const std::string_view first = argv[1];
+        if (first == "--version" || first == "-V") {
+            out << "vantrel-check " << kVersionMajor << "." << kVersionMinor << "." << kVersionRevision << "\n";
+            return kExitOk;
+        }
+        if (!first.starts_with("-") && std::find(std::begin(kCommands), std::end(kCommands), first) == std::end(kCommands)) {
+            err << "vantrel-check: unknown command '" << first
+                << "'; the commands are lint, crop, sheet and render\nRun with --help for more information.\n";
+            return kExitUsage;
+        }
+    }
+
     CLI::App app{"vantrel-check: checks MappedImage INI files as the game reads them, and shows what it will draw."};
     app.name("vantrel-check");
     app.require_subcommand(1);
-    app.footer(kSeverityNote);
+    app.set_version_flag("-V,--version", "vantrel-check " + std::to_string(kVersionMajor) + "." +
+                                             std::to_string(kVersionMinor) + "." + std::to_string(kVersionRevision));
+    app.footer("'vantrel-check COMMAND --help' explains each command, its options and its exit status.");
 
     std::vector<std::string> lintPaths;
-    std::string lintTextures;
+    SourceOptions lintSources;
     bool lintJson = false;
     CLI::App* lint = app.add_subcommand(
-        "lint", "Read every .ini file (any letter case) as the game would and report each problem on one line as "
-                "file:line: error|warning: text. Folders are read in the game's load order; names are merged "
-                "across all files given. Exit status 0 when no error, 1 when errors, 2 on bad usage.");
-    lint->add_option("FILE_OR_FOLDER", lintPaths, "INI files and folders of INI files")->required();
-    lint->add_option("--textures", lintTextures,
-                     "Folder searched (with its subfolders, names in any letter case) for the textures the images "
-                     "name; each texture found is checked with the project's Targa reader");
-    lint->add_flag("--json", lintJson, "Print each finding as one JSON object per line");
-    lint->footer(kSeverityNote);
+        "lint", "Read MappedImage INI files as the game would and report each problem on one line as "
+                "file:line: error|warning: text, then one summary line on standard error. All files go into one "
+                "collection, as in the game, so names merged across files are found.");
+    lint->add_option("ROOT_FILE_OR_FOLDER", lintPaths,
+                     "Root of a mod or of the game, INI files, folders of INI files");
+    AddSourceOptions(lint, lintSources);
+    lint->add_flag("--json", lintJson,
+                   "Print each finding as one JSON object per line (file names that are not UTF-8 keep their bytes, "
+                   "as \\udc80 to \\udcff)");
+    lint->footer(std::string(kSeverityNote) + "\n\n" + kReadNote + "\n\n" + kLintExitNote);
 
-    std::string cropFile, cropTextures, cropOut, cropBackground = "000000";
+    std::string cropFile, cropOut, cropBackground = "000000";
+    SourceOptions cropSources;
     CLI::App* crop = app.add_subcommand(
-        "crop", "Write one PNG per image of FILE, named after the image, cut as the game draws it: Right and "
-                "Bottom are exclusive edges, and an image marked ROTATED_90_CLOCKWISE is turned back a quarter "
-                "counter-clockwise.");
-    crop->add_option("FILE", cropFile, "INI file")->required();
-    crop->add_option("--textures", cropTextures, "Folder of the textures")->required();
+        "crop", "Write one PNG per image of FILE (or of every file the game reads from ROOT), named after the "
+                "image, cut as the game draws it: Right and Bottom are exclusive edges, and an image marked "
+                "ROTATED_90_CLOCKWISE is turned back a quarter counter-clockwise.");
+    crop->add_option("FILE_OR_ROOT", cropFile,
+                     "INI file (textures are then also looked for in the mod folder holding it), or a mod's root")
+        ->required();
+    AddSourceOptions(crop, cropSources);
     crop->add_option("--out", cropOut, "Folder for the PNG files (created when missing)")->required();
-    crop->add_option("--background", cropBackground, "Canvas colour under 32-bit pixels, RRGGBB (default 000000)");
-    crop->footer(kPixelNote);
+    crop->add_option("--background", cropBackground, "Colour under pixels that are not opaque, RRGGBB (default 000000)");
+    crop->footer(std::string(kPixelNote) + "\n\n" + kReadNote + "\n\n" + kPictureExitNote);
 
-    std::string sheetFile, sheetTextures, sheetOut, sheetBackground = "000000";
+    std::string sheetFile, sheetOut, sheetBackground = "000000";
+    SourceOptions sheetSources;
     CLI::App* sheet = app.add_subcommand(
-        "sheet", "Write one PNG with every image of FILE in a grid, each cut as crop cuts it and labelled with its "
-                 "name.");
-    sheet->add_option("FILE", sheetFile, "INI file")->required();
-    sheet->add_option("--textures", sheetTextures, "Folder of the textures")->required();
+        "sheet", "Write one PNG with every image of FILE (or of ROOT), each cut as crop cuts it and labelled with "
+                 "its name.");
+    sheet->add_option("FILE_OR_ROOT", sheetFile, "INI file, or a mod's root, as for crop")->required();
+    AddSourceOptions(sheet, sheetSources);
     sheet->add_option("-o,--output", sheetOut, "PNG file to write")->required();
-    sheet->add_option("--background", sheetBackground, "Canvas colour under 32-bit pixels, RRGGBB (default 000000)");
-    sheet->footer(kPixelNote);
+    sheet->add_option("--background", sheetBackground, "Colour under pixels that are not opaque, RRGGBB (default 000000)");
+    sheet->footer(std::string(kPixelNote) + "\n\n" + kReadNote + "\n\n" + kPictureExitNote);
 
     std::string renderTexture, renderOut, renderBackground = "000000";
     CLI::App* render = app.add_subcommand(
@@ -297,6 +509,7 @@ int RunCheckCommand(int argc, const char* const* argv, std::ostream& out, std::o
     render->add_option("-o,--output", renderOut, "PNG file to write")->required();
     render->add_option("--background", renderBackground,
                        "Canvas start colour, RRGGBB (default 000000, the editor's background colour at start)");
+    render->footer(kRenderExitNote);
 
     try {
         app.parse(argc, argv);
@@ -306,10 +519,10 @@ int RunCheckCommand(int argc, const char* const* argv, std::ostream& out, std::o
     }
 
     try {
-        if (lint->parsed()) return RunLint(lintPaths, lintTextures, lintJson, out);
+        if (lint->parsed()) return RunLint(lintPaths, lintSources, lintJson, out, err);
         if (crop->parsed())
-            return RunCrop(cropFile, cropTextures, cropOut, ParseBackground(cropBackground), out, err);
-        if (sheet->parsed()) return RunSheet(sheetFile, sheetTextures, sheetOut, ParseBackground(sheetBackground), err);
+            return RunCrop(cropFile, cropSources, cropOut, ParseBackground(cropBackground), out, err);
+        if (sheet->parsed()) return RunSheet(sheetFile, sheetSources, sheetOut, ParseBackground(sheetBackground), err);
         if (render->parsed()) return RunRender(renderTexture, renderOut, ParseBackground(renderBackground), err);
     } catch (const UsageError& e) {
         err << "vantrel-check: " << e.text << "\nRun with --help for more information.\n";

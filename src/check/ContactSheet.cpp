@@ -10,27 +10,44 @@ namespace vantrel::check {
 
 SheetLayout LayOutSheet(const std::vector<QSize>& imageSizes, int labelHeight, int minimumCellWidth) {
     SheetLayout layout;
-    const int count = static_cast<int>(imageSizes.size());
+    const std::size_t count = imageSizes.size();
     if (count == 0) {
         layout.size = QSize(2 * kSheetPadding, 2 * kSheetPadding);
         return layout;
     }
-    int cellWidth = minimumCellWidth, imageHeight = 0;
+    std::vector<QSize> cells;
+    double area = 0;
+    int widest = 0;
     for (const QSize& size : imageSizes) {
-        cellWidth = std::max(cellWidth, size.width());
-        imageHeight = std::max(imageHeight, size.height());
+        const QSize cell(std::max(size.width(), minimumCellWidth), size.height() + labelHeight);
+        cells.push_back(cell);
+        area += static_cast<double>(cell.width() + kSheetPadding) * (cell.height() + kSheetPadding);
+        widest = std::max(widest, cell.width());
     }
-    const int columns = static_cast<int>(std::ceil(std::sqrt(static_cast<double>(count))));
-    const int rows = (count + columns - 1) / columns;
-    const int cellHeight = imageHeight + labelHeight;
-    for (int i = 0; i < count; ++i) {
-        const int left = kSheetPadding + (i % columns) * (cellWidth + kSheetPadding);
-        const int top = kSheetPadding + (i / columns) * (cellHeight + kSheetPadding);
-        layout.cells.push_back({QRect(QPoint(left, top), imageSizes[static_cast<std::size_t>(i)]),
-                                QRect(left, top + imageHeight, cellWidth, labelHeight)});
+    // A little wider than square: sheets are looked at on screens.
+    const int shelfWidth = std::max(widest, static_cast<int>(std::ceil(std::sqrt(area) * 1.25)));
+
+    std::vector<std::size_t> order(count);
+    for (std::size_t i = 0; i < count; ++i) order[i] = i;
+    std::stable_sort(order.begin(), order.end(),
+                     [&](std::size_t a, std::size_t b) { return cells[a].height() > cells[b].height(); });
+
+    layout.cells.resize(count);
+    int x = kSheetPadding, y = kSheetPadding, shelfHeight = 0, right = 0;
+    for (const std::size_t i : order) {
+        const QSize cell = cells[i];
+        if (x > kSheetPadding && x + cell.width() > kSheetPadding + shelfWidth) {
+            y += shelfHeight + kSheetPadding;
+            x = kSheetPadding;
+            shelfHeight = 0;
+        }
+        layout.cells[i] = {QRect(QPoint(x, y), imageSizes[i]),
+                           QRect(x, y + imageSizes[i].height(), cell.width(), labelHeight)};
+        x += cell.width() + kSheetPadding;
+        right = std::max(right, x);
+        shelfHeight = std::max(shelfHeight, cell.height());
     }
-    layout.size = QSize(kSheetPadding + columns * (cellWidth + kSheetPadding),
-                        kSheetPadding + rows * (cellHeight + kSheetPadding));
+    layout.size = QSize(right, y + shelfHeight + kSheetPadding);
     return layout;
 }
 

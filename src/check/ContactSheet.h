@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-// One picture with every image of a file in a grid, each with its name below it, so a modder
+// One picture with every image of a file, packed on shelves, each with its name below it, so a modder
 // sees at a glance what the game will show.
 namespace vantrel::check {
 
@@ -28,8 +28,10 @@ struct SheetLayout {
 
 inline constexpr int kSheetPadding = 8;
 
-// Entries row by row, ceil(sqrt(n)) to a row, every cell as large as the largest image (at least
-// minimumCellWidth wide) with labelHeight pixels for the name below it.
+// Packs the cells on shelves: each cell is its image, unscaled, with labelHeight pixels for the name
+// right below it, and at least minimumCellWidth wide so the name stays readable. Cells go tallest
+// first, left to right, onto shelves about as wide as the square root of their total area (never
+// narrower than the widest cell), so images of very different sizes leave little empty space.
 SheetLayout LayOutSheet(const std::vector<QSize>& imageSizes, int labelHeight, int minimumCellWidth);
 
 struct RenderedSheet {

@@ -23,8 +23,9 @@ GameLines SplitGameLines(std::string_view bytes) {
     int number = 1;
     bool continuation = false;
     while (position < bytes.size()) {
-        GameLine line{number, continuation, {}};
+        GameLine line{number, continuation, {}, {}};
         bool commented = false;
+        bool semicolon = false;
         std::size_t taken = 0;
         bool endedByLineFeed = false;
         while (taken < kMaxLineBytes && position < bytes.size()) {
@@ -34,9 +35,13 @@ GameLines SplitGameLines(std::string_view bytes) {
                 break;
             }
             ++taken;
-            if (commented) continue;
+            if (commented) {
+                if (semicolon) line.comment += static_cast<char>(byte);
+                continue;
+            }
             if (byte == ';' || byte == 0) {
                 commented = true;
+                semicolon = byte == ';';
             } else if (byte < 32) {
                 line.content += ' ';
             } else {

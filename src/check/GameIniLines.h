@@ -21,6 +21,7 @@ struct GameLine {
     int number = 0;             // the line in the file (from 1), as an editor counts it
     bool continuation = false;  // the bytes after a cut of a line longer than kMaxLineBytes
     std::string content;        // what the game tokenises: blanks mapped, cut at ';' or NUL
+    std::string comment;        // the bytes after a ';' that ends the content, as they are
 };
 
 struct GameLines {

@@ -6,20 +6,37 @@
 
 namespace vantrel::check {
 
-const ImageCutter::Painted& ImageCutter::paint(const std::filesystem::path& path) {
-    auto it = painted_.find(path);
-    if (it != painted_.end()) return it->second;
-    Painted result;
-    std::string problem;
-    if (const auto texture = PaintTexture(path, startColor_, &problem)) {
-        if (texture->readerMessages.empty())
-            result.gameView = GameView(*texture);
-        else
-            result.problem = "texture rejected by the reader";
-    } else {
-        result.problem = "texture cannot be read: " + problem;
+const ImageCutter::Decoded& ImageCutter::decode(const std::string& key, const std::uint8_t* data, std::size_t size) {
+    auto it = decoded_.find(key);
+    if (it != decoded_.end()) return it->second;
+    Decoded result;
+    const GameTargaResult game = DecodeTargaAsGame(data, size);
+    if (game.outcome == GameTargaOutcome::Loaded)
+        result.gameView = GameView(game.image, background_);
+    else
+        result.problem = std::string("texture ") + GameTargaOutcomeName(game.outcome) + ": " + game.reason;
+    return decoded_.emplace(key, std::move(result)).first->second;
+}
+
+CutImage ImageCutter::cutFrom(const MappedImageState& image, const Decoded& decoded) {
+    CutImage result;
+    result.image = &image;
+    if (decoded.gameView.isNull()) {
+        result.problem = decoded.problem;
+        return result;
     }
-    return painted_.emplace(path, std::move(result)).first->second;
+    if (!image.coords) {
+        result.problem = "no Coords";
+        return result;
+    }
+    result.picture = CropAsGameDraws(decoded.gameView, image);
+    if (result.picture.isNull()) result.problem = "empty, inverted or far too large rectangle";
+    return result;
+}
+
+CutImage ImageCutter::cut(const MappedImageState& image, const std::string& textureKey, const std::uint8_t* data,
+                          std::size_t size, const std::string&) {
+    return cutFrom(image, decode(textureKey, data, size));
 }
 
 CutImage ImageCutter::cut(const MappedImageState& image) {
@@ -29,23 +46,24 @@ CutImage ImageCutter::cut(const MappedImageState& image) {
         result.problem = "no Texture";
         return result;
     }
-    const TextureLookup found = textures_.lookup(image.texture);
+    const TextureLookup found = textures_ ? textures_->lookup(image.texture) : TextureLookup{};
     if (!found.tga) {
         result.problem = found.dds ? "the game loads a .dds, which this tool cannot read" : "texture not found";
         return result;
     }
-    const Painted& painted = paint(*found.tga);
-    if (painted.gameView.isNull()) {
-        result.problem = painted.problem;
-        return result;
+    const std::string key = found.tga->string();
+    if (decoded_.find(key) == decoded_.end()) {
+        std::string problem;
+        const auto bytes = ReadTextureBytes(*found.tga, &problem);
+        if (!bytes) {
+            Decoded unreadable;
+            unreadable.problem = "texture cannot be read: " + problem;
+            decoded_.emplace(key, std::move(unreadable));
+        } else {
+            decode(key, bytes->data(), bytes->size());
+        }
     }
-    if (!image.coords) {
-        result.problem = "no Coords";
-        return result;
-    }
-    result.picture = CropAsGameDraws(painted.gameView, image);
-    if (result.picture.isNull()) result.problem = "empty, inverted or far too large rectangle";
-    return result;
+    return cutFrom(image, decoded_.at(key));
 }
 
 std::string SafeFileName(const std::string& imageName) {

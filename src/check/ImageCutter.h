@@ -11,7 +11,7 @@
 #include "check/TextureFolder.h"
 
 // Cuts the images of a collection out of their textures as the game draws them. Each texture is
-// painted once, by the project's reader, on a canvas that starts in the given colour.
+// decoded once, by the game's rules (targa/GameTarga.h), and laid over the background colour.
 namespace vantrel::check {
 
 struct CutImage {
@@ -22,20 +22,30 @@ struct CutImage {
 
 class ImageCutter {
 public:
-    ImageCutter(const TextureFolder& textures, std::uint32_t startColor) : textures_(textures), startColor_(startColor) {}
+    ImageCutter(const TextureFolder& textures, std::uint32_t background) : textures_(&textures), background_(background) {}
+    // For callers that find the textures themselves and hand over their bytes.
+    explicit ImageCutter(std::uint32_t background) : background_(background) {}
 
+    // Finds the image's texture in the folder (a cutter made without one reports it not found).
     CutImage cut(const MappedImageState& image);
 
+    // Cuts the image from the texture whose bytes are given. The decoded texture is kept under
+    // textureKey (a path, or an archive and the path inside it) for the next image that names it;
+    // data is read only the first time a key is seen. displayName is what messages call it.
+    CutImage cut(const MappedImageState& image, const std::string& textureKey, const std::uint8_t* data,
+                 std::size_t size, const std::string& displayName);
+
 private:
-    struct Painted {
-        QImage gameView;      // null when the texture could not be painted
+    struct Decoded {
+        QImage gameView;      // null when the game does not load the texture
         std::string problem;
     };
-    const Painted& paint(const std::filesystem::path& path);
+    const Decoded& decode(const std::string& key, const std::uint8_t* data, std::size_t size);
+    CutImage cutFrom(const MappedImageState& image, const Decoded& decoded);
 
-    const TextureFolder& textures_;
-    std::uint32_t startColor_;
-    std::map<std::filesystem::path, Painted> painted_;
+    const TextureFolder* textures_ = nullptr;
+    std::uint32_t background_;
+    std::map<std::string, Decoded> decoded_;
 };
 
 // The image's name made safe as a file name: path separators, characters that some file systems

@@ -4,6 +4,8 @@
 #include <string>
 
 #include "check/GameIniTokens.h"
+#include <initializer_list>
+#include <string_view>
 
 namespace vantrel::check {
 
@@ -46,6 +48,62 @@ std::vector<std::filesystem::path> IniFilesInGameOrder(const std::filesystem::pa
     });
     std::vector<std::filesystem::path> files;
     for (auto& entry : entries) files.push_back(std::move(entry.path));
+    return files;
+}
+
+namespace {
+
+// The entry of the folder whose name matches without regard to case, if any.
+std::optional<std::filesystem::path> SubfolderIgnoringCase(const std::filesystem::path& folder, std::string_view name) {
+    std::error_code error;
+    std::optional<std::filesystem::path> found;
+    for (auto it = std::filesystem::directory_iterator(folder, error);
+         !error && it != std::filesystem::directory_iterator(); it.increment(error)) {
+        if (it->is_directory(error) && EqualsIgnoringCase(it->path().filename().string(), name) &&
+            (!found || it->path() < *found))
+            found = it->path();
+    }
+    return found;
+}
+
+std::optional<std::filesystem::path> SubfoldersIgnoringCase(std::filesystem::path folder,
+                                                           std::initializer_list<std::string_view> names) {
+    for (const auto name : names) {
+        const auto next = SubfolderIgnoringCase(folder, name);
+        if (!next) return std::nullopt;
+        folder = *next;
+    }
+    return folder;
+}
+
+}  // namespace
+
+bool IsGameRoot(const std::filesystem::path& folder) {
+    return SubfoldersIgnoringCase(folder, {"Data", "INI", "MappedImages"}) ||
+           SubfoldersIgnoringCase(folder, {"Art", "Textures"});
+}
+
+std::vector<GameFile> MappedImageFilesInGameOrder(const GameFileSystem& game,
+                                                  const std::optional<std::filesystem::path>& userData) {
+    std::vector<GameFile> files;
+    if (userData) {
+        // Read as the game reads any folder, but only its loose files: the archives hold no path
+        // in the user's folder.
+        if (const auto folder = SubfoldersIgnoringCase(*userData, {"INI", "MappedImages"})) {
+            const auto userFiles = IniFilesInGameOrder(*folder);
+            const bool holdsIniFiles = !userFiles.empty() && !userFiles.front().lexically_relative(*folder).has_parent_path();
+            if (holdsIniFiles) {
+                for (const auto& path : userFiles) {
+                    GameFile file;
+                    file.display = path.string();
+                    file.loose = path;
+                    files.push_back(std::move(file));
+                }
+            }
+        }
+    }
+    for (const char* folder : {"Data\\INI\\MappedImages\\TextureSize_512", "Data\\INI\\MappedImages\\HandCreated"})
+        for (auto& file : game.iniFilesInGameOrder(folder)) files.push_back(std::move(file));
     return files;
 }
 

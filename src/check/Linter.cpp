@@ -40,20 +40,53 @@ void Linter::add(Finding finding) {
     findings_.push_back(std::move(finding));
 }
 
-void Linter::addFile(const std::string& name, std::string_view bytes) {
+void Linter::addFile(const std::string& name, std::string_view bytes, bool fromGame) {
+    ++filesRead_;
     fileOrder_.try_emplace(name, fileOrder_.size());
+    if (!fromGame) ++modFiles_;
     ParsedIniFile parsed = ParseMappedImageFile(name, bytes);
-    for (auto& finding : parsed.findings) add(std::move(finding));
+    // What is wrong inside the game's own files is not the mod's to mend; what the game does
+    // with them is still applied.
+    if (!fromGame)
+        for (auto& finding : parsed.findings) add(std::move(finding));
     for (const auto& block : parsed.blocks)
-        for (auto& finding : images_.apply(name, block)) add(std::move(finding));
+        for (auto& finding : images_.apply(name, block, fromGame)) add(std::move(finding));
 }
 
 void Linter::addUnreadableFile(const std::string& name, const std::string& reason) {
     add({name, 0, Severity::Error, "cannot read the file: " + reason});
 }
 
+void Linter::addFileProblem(const std::string& name, Severity severity, const std::string& text) {
+    add({name, 0, severity, text});
+}
+
 std::vector<Finding> Linter::finish() {
-    for (const auto& image : images_.images()) checkImage(image);
+    // Images by the texture they name (without regard to case, as the game's file system
+    // finds it), in the order of first use.
+    std::vector<std::string> textureOrder;
+    std::map<std::string, std::vector<const MappedImageState*>> users;
+    for (const auto& image : images_.images()) {
+        // With a mod, only the images the mod sets; the game's own are checked when nothing else is read.
+        if (modFiles_ > 0 && !image.setByMod) continue;
+        checkImage(image);
+        if (!options_.textures || image.texture.empty()) continue;
+        auto& list = users[LowerAscii(image.texture)];
+        if (list.empty()) textureOrder.push_back(LowerAscii(image.texture));
+        list.push_back(&image);
+    }
+    for (const auto& key : textureOrder) {
+        const auto& imagesOnIt = users.at(key);
+        TextureState texture;
+        texture.found = options_.textures->lookup(imagesOnIt.front()->texture);
+        if (texture.found.tga && !texture.found.dds) {
+            texture.facts = options_.inspectTarga(*texture.found.tga);
+            texture.usable = !texture.facts->unreadable && texture.facts->gameLoad != TargaFacts::GameLoad::Fails;
+        }
+        reportTexture(imagesOnIt.front()->texture, texture, imagesOnIt);
+        if (texture.usable)
+            for (const auto* image : imagesOnIt) checkAgainstTexture(*image, texture);
+    }
     std::stable_sort(findings_.begin(), findings_.end(), [this](const Finding& a, const Finding& b) {
         const auto fa = fileOrder_.at(a.file), fb = fileOrder_.at(b.file);
         return fa != fb ? fa < fb : a.line < b.line;
@@ -89,9 +122,16 @@ void Linter::checkImage(const MappedImageState& image) {
                  "the rectangle is inverted: Bottom (" + std::to_string(r.bottom) + ") is less than Top (" +
                      std::to_string(r.top) + ")"});
     }
-    if (options_.textures && !image.texture.empty()) {
-        checkAgainstTexture(image);
-    } else if (image.coords && image.textureWidth > 0 && image.textureHeight > 0) {
+    // A negative size is wrong whatever the texture: the game divides Coords by it.
+    if (image.textureWidth < 0 && image.textureWidthAt)
+        add({image.textureWidthAt->file, image.textureWidthAt->line, Severity::Warning,
+             "TextureWidth is negative (" + std::to_string(image.textureWidth) +
+                 "); the game divides Left and Right by it, and the image shows a wrong part of the texture or nothing"});
+    if (image.textureHeight < 0 && image.textureHeightAt)
+        add({image.textureHeightAt->file, image.textureHeightAt->line, Severity::Warning,
+             "TextureHeight is negative (" + std::to_string(image.textureHeight) +
+                 "); the game divides Top and Bottom by it, and the image shows a wrong part of the texture or nothing"});
+    if (!(options_.textures && !image.texture.empty()) && image.coords && image.textureWidth > 0 && image.textureHeight > 0) {
         const PixelRect& r = *image.coords;
         if (r.left < 0 || r.top < 0 || r.right > image.textureWidth || r.bottom > image.textureHeight)
             add({image.coordsAt->file, image.coordsAt->line, Severity::Warning,
@@ -101,55 +141,68 @@ void Linter::checkImage(const MappedImageState& image) {
     }
 }
 
-void Linter::checkAgainstTexture(const MappedImageState& image) {
-    const SourcePlace& textureAt = *image.textureAt;
-    const TextureLookup found = options_.textures->lookup(image.texture);
-    const bool namesTga = LowerAscii(image.texture).ends_with(".tga");
-    if (found.dds) {
+void Linter::reportTexture(const std::string& name, const TextureState& texture,
+                           const std::vector<const MappedImageState*>& imagesOnIt) {
+    const SourcePlace& at = *imagesOnIt.front()->textureAt;
+    const std::string others =
+        imagesOnIt.size() > 1 ? " (named by " + std::to_string(imagesOnIt.size()) + " images; reported once)" : "";
+    auto warn = [&](std::string text) { add({at.file, at.line, Severity::Warning, std::move(text) + others}); };
+    const bool namesTga = LowerAscii(name).ends_with(".tga");
+    if (texture.found.dds) {
         if (namesTga)
-            add({textureAt.file, textureAt.line, Severity::Warning,
-                 "the game loads " + Quoted(found.dds->string()) + " in place of " + Quoted(image.texture) +
-                     " (it tries the .dds of the same name first); the .tga is not checked"});
+            warn("the game loads " + Quoted(texture.found.dds->display) + " in place of " + Quoted(name) +
+                 " (it tries the .dds of the same name first); the .tga is not checked");
         return;  // a DDS texture cannot be read here
     }
-    if (!found.tga) {
-        add({textureAt.file, textureAt.line, Severity::Warning,
-             "texture " + Quoted(image.texture) + " not found under " + Quoted(options_.textures->folder().string())});
+    if (!texture.found.tga) {
+        // A name of another kind has had its warning from the parser.
+        if (namesTga || LowerAscii(name).ends_with(".dds"))
+            warn("texture " + Quoted(name) + " not found in " + options_.textures->describe());
         return;
     }
-    const TargaFacts& facts = inspect(*found.tga);
+    const TargaFacts& facts = *texture.facts;
+    const std::string file = Quoted(texture.found.tga->display);
     if (facts.unreadable) {
-        add({textureAt.file, textureAt.line, Severity::Warning,
-             "texture " + Quoted(found.tga->string()) + " cannot be read: " + *facts.unreadable});
-        return;
+        warn("texture " + file + " cannot be read: " + *facts.unreadable);
+    } else if (facts.gameLoad == TargaFacts::GameLoad::Fails) {
+        // The reason may already end in the consequence; it is said once, here.
+        std::string reason = facts.gameProblem;
+        for (const std::string_view tail : {"; the game fails to load it and the texture is missing",
+                                            "; the game fails to load it"})
+            if (reason.ends_with(tail)) reason.erase(reason.size() - tail.size());
+        warn("the game fails to load texture " + file + ": " + reason +
+             "; the texture is missing in the game and the images on it show nothing");
+    } else if (facts.readerMessage) {
+        const std::string said = OneLine(*facts.readerMessage);
+        if (facts.gameLoad == TargaFacts::GameLoad::Loads)
+            warn("the editor cannot open texture " + file + " (its reader says: " + said +
+                 "); the game draws it, and crop and sheet show it as the game does");
+        else
+            warn("the editor cannot open texture " + file + " (its reader says: " + said + ")");
     }
-    if (facts.readerMessage)
-        add({textureAt.file, textureAt.line, Severity::Warning,
-             "texture rejected by the reader: " + OneLine(*facts.readerMessage)});
+}
+
+void Linter::checkAgainstTexture(const MappedImageState& image, const TextureState& texture) {
+    const TargaFacts& facts = *texture.facts;
+    const std::string file = Quoted(texture.found.tga->display);
     if (image.textureWidth != facts.width || image.textureHeight != facts.height) {
         // At the line that says the wrong number, where there is one.
-        SourcePlace at = textureAt;
+        SourcePlace at = *image.textureAt;
         if (image.textureWidth != facts.width && image.textureWidthAt)
             at = *image.textureWidthAt;
         else if (image.textureHeight != facts.height && image.textureHeightAt)
             at = *image.textureHeightAt;
         add({at.file, at.line, Severity::Warning,
              "TextureWidth and TextureHeight say " + SizeText(image.textureWidth, image.textureHeight) + ", but " +
-                 Quoted(found.tga->string()) + " is " + SizeText(facts.width, facts.height)});
+                 file + " is " + SizeText(facts.width, facts.height)});
     }
     if (image.coords) {
         const PixelRect& r = *image.coords;
         if (r.left < 0 || r.top < 0 || r.right > facts.width || r.bottom > facts.height)
             add({image.coordsAt->file, image.coordsAt->line, Severity::Warning,
                  "the rectangle " + RectText(r) + " reaches outside the " + SizeText(facts.width, facts.height) +
-                     " texture " + Quoted(found.tga->string())});
+                     " texture " + file});
     }
-}
-
-const TargaFacts& Linter::inspect(const std::filesystem::path& path) {
-    auto it = inspected_.find(path);
-    if (it == inspected_.end()) it = inspected_.emplace(path, options_.inspectTarga(path)).first;
-    return it->second;
 }
 
 }  // namespace vantrel::check

@@ -10,7 +10,8 @@
 
 #include "check/Finding.h"
 #include "check/MappedImageCollection.h"
-#include "check/TextureFolder.h"
+#include "check/GameFileSystem.h"
+#include "check/TextureSearch.h"
 
 // Lints INI files of MappedImage blocks as the game loads them: files in load order into one
 // image collection, so that names merged across files are found. After the last file every
@@ -24,11 +25,15 @@ struct TargaFacts {
     int width = 0;                          // from the header
     int height = 0;
     std::optional<std::string> readerMessage;  // what the project's reader reported, if anything
+    // How the game's own Targa rules take the file, where that is known.
+    enum class GameLoad { Unknown, Loads, Fails };
+    GameLoad gameLoad = GameLoad::Unknown;
+    std::string gameProblem;  // why the game fails to load it
 };
-using TargaInspector = std::function<TargaFacts(const std::filesystem::path&)>;
+using TargaInspector = std::function<TargaFacts(const GameFile&)>;
 
 struct LintOptions {
-    std::optional<TextureFolder> textures;  // --textures
+    std::optional<TextureSearch> textures;  // where textures are looked for; none: not checked
     TargaInspector inspectTarga;            // needed when textures is set
 };
 
@@ -36,26 +41,38 @@ class Linter {
 public:
     explicit Linter(LintOptions options);
 
-    // Files in the order the game loads them. The name is what findings call the file.
-    void addFile(const std::string& name, std::string_view bytes);
+    // Files in the order the game loads them. The name is what findings call the file; fromGame
+    // says it is one of the game's own files (read from a --game folder).
+    void addFile(const std::string& name, std::string_view bytes, bool fromGame = false);
     void addUnreadableFile(const std::string& name, const std::string& reason);
+    // A problem with a whole file that is not an INI file (a damaged archive), reported in turn.
+    void addFileProblem(const std::string& name, Severity severity, const std::string& text);
 
     // Runs the checks on the finished collection; all findings, by file (in the order added) and line.
     std::vector<Finding> finish();
 
     const MappedImageCollection& images() const { return images_; }
+    std::size_t filesRead() const { return filesRead_; }
 
 private:
+    // What one texture name leads to, worked out and reported once for all images that name it.
+    struct TextureState {
+        FoundTexture found;
+        std::optional<TargaFacts> facts;  // when a .tga is what the game loads
+        bool usable = false;              // a .tga whose size the checks can use
+    };
+
     void add(Finding finding);
     void checkImage(const MappedImageState& image);
-    void checkAgainstTexture(const MappedImageState& image);
-    const TargaFacts& inspect(const std::filesystem::path& path);
+    void checkAgainstTexture(const MappedImageState& image, const TextureState& texture);
+    void reportTexture(const std::string& name, const TextureState& texture, const std::vector<const MappedImageState*>& users);
 
     LintOptions options_;
     MappedImageCollection images_;
     std::vector<Finding> findings_;
     std::map<std::string, std::size_t> fileOrder_;
-    std::map<std::filesystem::path, TargaFacts> inspected_;
+    std::size_t filesRead_ = 0;
+    std::size_t modFiles_ = 0;
 };
 
 bool HasErrors(const std::vector<Finding>& findings);

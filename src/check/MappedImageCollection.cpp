@@ -17,7 +17,8 @@ const MappedImageState* MappedImageCollection::find(std::string_view name) const
     return it == byLowerName_.end() ? nullptr : &images_[it->second];
 }
 
-std::vector<Finding> MappedImageCollection::apply(const std::string& file, const MappedImageBlock& block) {
+std::vector<Finding> MappedImageCollection::apply(const std::string& file, const MappedImageBlock& block,
+                                                  bool fromGame) {
     std::vector<Finding> findings;
     if (block.name.empty()) return findings;  // the game stops at such a block; there is nothing to merge
 
@@ -28,9 +29,22 @@ std::vector<Finding> MappedImageCollection::apply(const std::string& file, const
         images_.push_back({});
         images_.back().name = block.name;
         images_.back().firstDefined = blockPlace;
+        images_.back().definedByGame = fromGame;
     } else {
         const MappedImageState& known = images_[it->second];
-        if (known.name == block.name)
+        if (known.definedByGame && !fromGame)
+            findings.push_back({file, block.line, Severity::Warning,
+                                "image " + Quoted(block.name) + " redefines the game's own image " + Quoted(known.name) +
+                                    " from " + Describe(known.firstDefined) +
+                                    "; the game merges this block into it, field by field"});
+        else if (fromGame && known.setByMod)
+            findings.push_back({known.firstDefined.file, known.firstDefined.line, Severity::Warning,
+                                "image " + Quoted(known.name) + " is defined again by the game's own file at " +
+                                    Describe(blockPlace) +
+                                    ", which the game loads later: its fields overwrite this block's, field by field"});
+        else if (fromGame)
+            ;  // the game's own files among themselves are not the mod's concern
+        else if (known.name == block.name)
             findings.push_back({file, block.line, Severity::Warning,
                                 "image " + Quoted(block.name) + " is defined again; the game merges this block into "
                                 "the one at " + Describe(known.firstDefined) + ", field by field"});
@@ -41,6 +55,7 @@ std::vector<Finding> MappedImageCollection::apply(const std::string& file, const
                                     "; the game treats both as one image and merges this block into it, field by field"});
     }
     MappedImageState& image = images_[it->second];
+    image.setByMod = image.setByMod || !fromGame;
 
     // Where this block's Coords was divided, and by what, to compare with the size it ends with.
     std::optional<std::pair<int, int>> dividedBy;

@@ -25,6 +25,8 @@ std::string Describe(const SourcePlace& place);  // "file:line"
 struct MappedImageState {
     std::string name;  // as spelled where the image was first defined
     SourcePlace firstDefined;
+    bool definedByGame = false;  // first defined in one of the game's own files
+    bool setByMod = false;       // some block of it is in a file that is not the game's
 
     std::string texture;
     std::optional<SourcePlace> textureAt;
@@ -50,7 +52,8 @@ class MappedImageCollection {
 public:
     // Applies one block as the game does and returns the warnings that depend on what earlier
     // blocks left (a merged name, a Coords divided by a texture size not yet known).
-    std::vector<Finding> apply(const std::string& file, const MappedImageBlock& block);
+    // fromGame: the block is in one of the game's own files, not the mod's.
+    std::vector<Finding> apply(const std::string& file, const MappedImageBlock& block, bool fromGame = false);
 
     // In the order in which the images were first defined.
     const std::vector<MappedImageState>& images() const { return images_; }

@@ -51,6 +51,7 @@ public:
                                          " bytes; the game reads the bytes after the " +
                                          std::to_string(kMaxLineBytes) + "th as a line of their own");
             }
+            warnLinesHiddenByComment(line);
             readLine(line);
         }
         if (open_) {
@@ -237,6 +238,10 @@ private:
                 }
                 assignment.statusKeep = 0;
                 assignment.statusSet = 0;
+                // INI::parseBitString32 stops at NONE; whatever follows is never read.
+                if (cursor.hasMore())
+                    warning(line, "Status: the game stops reading at NONE and ignores " + Quoted(cursor.rest()) +
+                                      " after it (the image gets no status bits at all)");
                 break;
             }
             const char sign = word->front();
@@ -266,6 +271,34 @@ private:
             warning(line, "Status RAW_TEXTURE makes the game draw nothing for this image (the bit is meant for images "
                           "the game builds in memory)");
         return true;
+    }
+
+    // A file whose lines end in a lone CR is one line to the game (it ends lines at LF only), so
+    // a ';' comment in it runs on over everything after it.
+    void warnLinesHiddenByComment(const GameLine& line) {
+        if (line.comment.find('\r') == std::string::npos) return;
+        int hiddenLines = 0;
+        int hiddenBlocks = 0;
+        std::size_t start = line.comment.find('\r');
+        while (start != std::string::npos) {
+            const std::size_t end = line.comment.find('\r', start + 1);
+            std::string_view piece = std::string_view(line.comment).substr(
+                start + 1, end == std::string::npos ? std::string::npos : end - start - 1);
+            piece = piece.substr(0, piece.find(';'));  // a comment line of its own hides nothing
+            TokenCursor cursor(piece);
+            if (const auto first = cursor.next()) {
+                ++hiddenLines;
+                if (*first == kBlockKeyword) ++hiddenBlocks;
+            }
+            start = end;
+        }
+        if (hiddenLines == 0) return;
+        warning(line.number,
+                "this line ends in a lone CR, not LF: the game reads on to the next LF as one line, so the ';' comment "
+                "here hides the " + std::to_string(hiddenLines) + " line(s) after it" +
+                    (hiddenBlocks > 0 ? ", with " + std::to_string(hiddenBlocks) + " MappedImage block(s), which the game never reads"
+                                      : "") +
+                    " (save the file with CR LF or LF line ends)");
     }
 
     // The game swaps an image's width and height when it reads a Status that says rotated; a

@@ -1,14 +1,31 @@
 #include "check/PaintedTexture.h"
 
-#include <array>
 #include <cerrno>
 #include <cstring>
 #include <fstream>
+#include <iterator>
 
 #include "check/CapturingUserInteraction.h"
+#include "targa/MemoryByteSource.h"
+#include "targa/TargaHeader.h"
 #include "targa/TargaReader.h"
 
 namespace vantrel::check {
+
+std::optional<TargaHeaderFields> ReadTargaHeaderFields(const std::uint8_t* data, std::size_t size, std::string* problem) {
+    if (size < kTargaHeaderSize) {
+        *problem = "the file is shorter than a Targa header (18 bytes)";
+        return std::nullopt;
+    }
+    const TargaHeader parsed = ParseTargaHeader(data);
+    TargaHeaderFields header;
+    header.imageType = parsed.ImageType;
+    header.width = parsed.ImageWidth;
+    header.height = parsed.ImageHeight;
+    header.bitsPerPixel = parsed.BitsPerPixel;
+    header.descriptor = parsed.Descriptor;
+    return header;
+}
 
 std::optional<TargaHeaderFields> ReadTargaHeaderFields(const std::filesystem::path& path, std::string* problem) {
     std::ifstream in(path, std::ios::binary);
@@ -16,22 +33,23 @@ std::optional<TargaHeaderFields> ReadTargaHeaderFields(const std::filesystem::pa
         *problem = std::strerror(errno);
         return std::nullopt;
     }
-    std::array<unsigned char, 18> bytes{};
-    in.read(reinterpret_cast<char*>(bytes.data()), bytes.size());
-    if (in.gcount() != static_cast<std::streamsize>(bytes.size())) {
-        *problem = "the file is shorter than a Targa header (18 bytes)";
+    std::uint8_t bytes[kTargaHeaderSize] = {};
+    in.read(reinterpret_cast<char*>(bytes), sizeof bytes);
+    return ReadTargaHeaderFields(bytes, static_cast<std::size_t>(in.gcount()), problem);
+}
+
+std::optional<std::vector<std::uint8_t>> ReadTextureBytes(const std::filesystem::path& path, std::string* problem) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        *problem = std::strerror(errno);
         return std::nullopt;
     }
-    auto signed16 = [&](std::size_t at) {
-        return static_cast<int>(static_cast<std::int16_t>(bytes[at] | (bytes[at + 1] << 8)));
-    };
-    TargaHeaderFields header;
-    header.imageType = bytes[2];
-    header.width = signed16(12);
-    header.height = signed16(14);
-    header.bitsPerPixel = bytes[16];
-    header.descriptor = bytes[17];
-    return header;
+    std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (in.bad()) {
+        *problem = "read error";
+        return std::nullopt;
+    }
+    return bytes;
 }
 
 namespace {
@@ -48,9 +66,13 @@ std::string SizeProblem(const TargaHeaderFields& header) {
 
 }  // namespace
 
-std::optional<PaintedTexture> PaintTexture(const std::filesystem::path& path, std::uint32_t startColor,
-                                           std::string* problem) {
-    const auto header = ReadTargaHeaderFields(path, problem);
+std::optional<PaintedTexture> PaintTexture(const std::uint8_t* data, std::size_t size, const std::string&,
+                                           std::uint32_t startColor, std::string* problem) {
+    if (const auto notTarga = WhyNotATargaFile(data, size)) {
+        *problem = "not a Targa file: " + *notTarga;
+        return std::nullopt;
+    }
+    const auto header = ReadTargaHeaderFields(data, size, problem);
     if (!header) return std::nullopt;
     if (const std::string sizeProblem = SizeProblem(*header); !sizeProblem.empty()) {
         *problem = sizeProblem;
@@ -61,15 +83,39 @@ std::optional<PaintedTexture> PaintTexture(const std::filesystem::path& path, st
     painted.canvas = std::make_unique<Canvas>(startColor, header->width, header->height);
     CapturingUserInteraction ui;
     std::int16_t width = 0, height = 0;
-    LoadTarga(path.string(), *painted.canvas, width, height, ui);
+    MemoryByteSource source(data, size);
+    LoadTarga(source, *painted.canvas, width, height, ui);
     painted.readerMessages = ui.messages();
     return painted;
 }
 
-TargaFacts InspectTarga(const std::filesystem::path& path) {
-    TargaFacts facts;
+std::optional<PaintedTexture> PaintTexture(const std::filesystem::path& path, std::uint32_t startColor,
+                                           std::string* problem) {
+    const auto bytes = ReadTextureBytes(path, problem);
+    if (!bytes) return std::nullopt;
+    return PaintTexture(bytes->data(), bytes->size(), path.string(), startColor, problem);
+}
+
+GameTargaResult DecodeTextureAsGame(const std::filesystem::path& path) {
     std::string problem;
-    const auto header = ReadTargaHeaderFields(path, &problem);
+    const auto bytes = ReadTextureBytes(path, &problem);
+    if (!bytes) {
+        GameTargaResult result;
+        result.outcome = GameTargaOutcome::Truncated;
+        result.reason = "the file cannot be read (" + problem + ")";
+        return result;
+    }
+    return DecodeTargaAsGame(bytes->data(), bytes->size());
+}
+
+TargaFacts InspectTarga(const std::uint8_t* data, std::size_t size, const std::string&) {
+    TargaFacts facts;
+    const GameTargaResult game = DecodeTargaAsGame(data, size);
+    facts.gameLoad = game.outcome == GameTargaOutcome::Loaded ? TargaFacts::GameLoad::Loads : TargaFacts::GameLoad::Fails;
+    if (game.outcome != GameTargaOutcome::Loaded) facts.gameProblem = game.reason;
+
+    std::string problem;
+    const auto header = ReadTargaHeaderFields(data, size, &problem);
     if (!header) {
         facts.unreadable = problem;
         return facts;
@@ -80,14 +126,28 @@ TargaFacts InspectTarga(const std::filesystem::path& path) {
         facts.unreadable = sizeProblem;
         return facts;
     }
-    // The reader walks every pixel whatever the canvas; an empty canvas keeps the walk cheap and
-    // still lets it find everything it rejects.
+    // The editor's reader walks every pixel whatever the canvas; an empty canvas keeps the walk
+    // cheap and still lets it find everything it rejects.
     Canvas nowhere(0, 0, 0);
     CapturingUserInteraction ui;
     std::int16_t width = 0, height = 0;
-    LoadTarga(path.string(), nowhere, width, height, ui);
+    MemoryByteSource source(data, size);
+    LoadTarga(source, nowhere, width, height, ui);
     if (!ui.messages().empty()) facts.readerMessage = ui.messages().front();
     return facts;
+}
+
+TargaFacts InspectTarga(const std::filesystem::path& path) {
+    std::string problem;
+    const auto bytes = ReadTextureBytes(path, &problem);
+    if (!bytes) {
+        TargaFacts facts;
+        facts.unreadable = problem;
+        facts.gameLoad = TargaFacts::GameLoad::Fails;
+        facts.gameProblem = "the file cannot be read (" + problem + ")";
+        return facts;
+    }
+    return InspectTarga(bytes->data(), bytes->size(), path.string());
 }
 
 }  // namespace vantrel::check

@@ -19,11 +19,21 @@ QImage EditorView(const PaintedTexture& texture) {
     return image;
 }
 
-QImage GameView(const PaintedTexture& texture) {
-    QImage image(texture.width(), texture.height(), QImage::Format_ARGB32);
-    for (int y = 0; y < texture.height(); ++y) {
+QImage GameView(const DecodedTexture& texture, std::uint32_t background) {
+    QImage image(texture.width, texture.height, QImage::Format_ARGB32);
+    const int under[3] = {ColorRed(background), ColorGreen(background), ColorBlue(background)};
+    for (int y = 0; y < texture.height; ++y) {
         auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < texture.width(); ++x) row[x] = ToRgb(texture.gamePixel(x, y));
+        const std::uint32_t* in = texture.pixels.data() + static_cast<std::size_t>(y) * texture.width;
+        for (int x = 0; x < texture.width; ++x) {
+            const std::uint32_t pixel = in[x];
+            const int alpha = static_cast<int>(pixel >> 24);
+            const int over[3] = {static_cast<int>((pixel >> 16) & 255), static_cast<int>((pixel >> 8) & 255),
+                                 static_cast<int>(pixel & 255)};
+            int mixed[3];
+            for (int c = 0; c < 3; ++c) mixed[c] = (over[c] * alpha + under[c] * (255 - alpha) + 127) / 255;
+            row[x] = qRgb(mixed[0], mixed[1], mixed[2]);
+        }
     }
     return image;
 }

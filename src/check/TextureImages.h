@@ -5,16 +5,16 @@
 #include "check/MappedImageCollection.h"
 #include "check/PaintedTexture.h"
 
-// QImages made from a painted texture, for PNG output.
+// QImages made from a painted or decoded texture, for PNG output.
 namespace vantrel::check {
 
 // The canvas as the editor shows it, pixel for pixel (Format_RGB32).
 QImage EditorView(const PaintedTexture& texture);
 
-// The texture the way the game orients it (Format_ARGB32, opaque): rows in stored order put
-// back when the header says the first stored row is the top one. Colours are those the editor
-// paints, 32-bit pixels blended over the canvas's start colour.
-QImage GameView(const PaintedTexture& texture);
+// The texture as the game shows it (Format_ARGB32, opaque): pixels decoded by the game's rules,
+// each laid over the background colour (a colour value) by its alpha, as the game lays a
+// translucent picture over what is behind it.
+QImage GameView(const DecodedTexture& texture, std::uint32_t background);
 
 // The image cut from the texture as the game draws it: the columns Left to Right - 1 and rows
 // Top to Bottom - 1 (Right and Bottom are exclusive edges), turned a quarter counter-clockwise

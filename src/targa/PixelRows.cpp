@@ -91,6 +91,22 @@ void PaintRow24(std::uint32_t* out, const std::uint8_t* bytes, int count) {
     }
 }
 
+void UnpackRow16WithAlphaBit(std::uint32_t* out, const std::uint8_t* bytes, int count) {
+    for (int i = 0; i < count; ++i) {
+        const std::uint32_t word = bytes[2 * i] | (static_cast<std::uint32_t>(bytes[2 * i + 1]) << 8);
+        // a rrrrr ggggg bbbbb  ->  aaaaaaaa rrrrr000 ggggg000 bbbbb000
+        out[i] = (0u - (word >> 15)) << 24 | ((word & 0x7C00u) << 9) | ((word & 0x03E0u) << 6) | ((word & 0x001Fu) << 3);
+    }
+}
+
+void UnpackRow32(std::uint32_t* out, const std::uint8_t* bytes, int count) {
+    for (int i = 0; i < count; ++i) {
+        const std::uint8_t* p = bytes + 4 * i;
+        out[i] = (static_cast<std::uint32_t>(p[3]) << 24) | (static_cast<std::uint32_t>(p[2]) << 16) |
+                 (static_cast<std::uint32_t>(p[1]) << 8) | p[0];
+    }
+}
+
 void BlendRow32Scalar(std::uint32_t* out, const std::uint8_t* bytes, int count) {
     for (int i = 0; i < count; ++i) {
         const std::uint8_t* p = bytes + 4 * i;

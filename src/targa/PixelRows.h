@@ -16,6 +16,11 @@ void PaintRow16(std::uint32_t* out, const std::uint8_t* bytes, int count);
 // 24 bits: blue, green, red.
 void PaintRow24(std::uint32_t* out, const std::uint8_t* bytes, int count);
 
+// The same pixels kept with their alpha, as 0xAARRGGBB: 16 bits with the top bit as a one-bit alpha
+// (set: 255, clear: 0), 32 bits with the fourth byte as alpha.
+void UnpackRow16WithAlphaBit(std::uint32_t* out, const std::uint8_t* bytes, int count);
+void UnpackRow32(std::uint32_t* out, const std::uint8_t* bytes, int count);
+
 // 32 bits: blue, green, red, alpha, each pixel blended over out[i] as BlendStored does it.
 void BlendRow32(std::uint32_t* out, const std::uint8_t* bytes, int count);
 

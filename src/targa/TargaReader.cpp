@@ -11,6 +11,7 @@
 #include "targa/ByteReader.h"
 #include "targa/FileByteSource.h"
 #include "targa/PixelRows.h"
+#include "targa/TargaHeader.h"
 
 namespace vantrel {
 
@@ -47,44 +48,6 @@ public:
 private:
     bool acquired_;
 };
-
-struct TargaHeader {
-    std::uint8_t IDLength;
-    std::uint8_t ColorMapType;
-    std::uint8_t ImageType;
-    std::uint16_t ColorMapStart;
-    std::uint16_t ColorMapLength;
-    std::uint8_t ColorMapDepth;
-    std::uint16_t XOrigin;
-    std::uint16_t YOrigin;
-    std::int16_t ImageWidth;
-    std::int16_t ImageHeight;
-    std::uint8_t BitsPerPixel;
-    std::uint8_t Descriptor;
-};
-constexpr std::size_t kHeaderSize = 18;
-
-std::uint16_t Word(const std::uint8_t* bytes) {
-    return static_cast<std::uint16_t>(bytes[0] | (bytes[1] << 8));
-}
-
-TargaHeader ParseHeader(const std::uint8_t* bytes) {
-    TargaHeader header{};
-    header.IDLength = bytes[0];
-    header.ColorMapType = bytes[1];
-    header.ImageType = bytes[2];
-    header.ColorMapStart = Word(bytes + 3);
-    header.ColorMapLength = Word(bytes + 5);
-    header.ColorMapDepth = bytes[7];
-    header.XOrigin = Word(bytes + 8);
-    header.YOrigin = Word(bytes + 10);
-    // Widths and heights are held as 16-bit signed values: 32768 and above read as negative.
-    header.ImageWidth = static_cast<std::int16_t>(Word(bytes + 12));
-    header.ImageHeight = static_cast<std::int16_t>(Word(bytes + 14));
-    header.BitsPerPixel = bytes[16];
-    header.Descriptor = bytes[17];
-    return header;
-}
 
 bool IsRejectedType(int imageType) { return imageType == 3 || imageType == 11 || imageType == 32 || imageType == 33; }
 bool HasColorTable(int imageType) { return imageType == 1 || imageType == 9; }
@@ -275,7 +238,7 @@ std::string Decode(ByteSource& source, Canvas& canvas, std::int16_t& intWidth, s
     ByteReader input(source);
     if (input.atEnd()) throw ReadFailure{"The file is empty."};
 
-    const TargaHeader header = ParseHeader(input.readBlock(kHeaderSize));
+    const TargaHeader header = ParseTargaHeader(input.readBlock(kTargaHeaderSize));
     if (header.ColorMapType > 1) return kNotValid;
 
     intWidth = header.ImageWidth;

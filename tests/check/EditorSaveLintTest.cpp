@@ -6,6 +6,7 @@
 
 #include "FindingPrinter.h"
 #include "check/Linter.h"
+#include "check/InspectGameFile.h"
 #include "check/PaintedTexture.h"
 #include "editor/MappingEditor.h"
 #include "support/ScriptedUserInteraction.h"
@@ -62,7 +63,7 @@ TEST(EditorSaveLint, AFileSavedByTheEditorLintsCleanAgainstItsTexture) {
 
     LintOptions options;
     options.textures.emplace(dir.path());
-    options.inspectTarga = InspectTarga;
+    options.inspectTarga = InspectGameFile;
     Linter linter(std::move(options));
     linter.addFile("Cameos.ini", vantrel::test::ReadFileText(saved));
     EXPECT_EQ(linter.finish(), std::vector<Finding>{});

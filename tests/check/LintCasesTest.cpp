@@ -136,6 +136,25 @@ std::vector<LintCase> Warnings() {
          {{1, W, "MappedImage 'A' sets no Texture; the game draws nothing for it"}}},
         {"NoCoords", Lines({"MappedImage A", "  Texture = a.tga", "End"}),
          {{1, W, "MappedImage 'A' sets no Coords; the game gives it a size of 0 x 0"}}},
+        {"LoneCarriageReturnsAfterALeadingComment",
+         [] {
+             std::string file = "; icons for the mod\r" + Block("A");
+             for (std::size_t at; (at = file.find("\r\n")) != std::string::npos;) file.erase(at + 1, 1);
+             return file;
+         }(),
+         {{1, W, "this line ends in a lone CR, not LF: the game reads on to the next LF as one line, so the ';' "
+                 "comment here hides the 7 line(s) after it, with 1 MappedImage block(s), which the game never "
+                 "reads (save the file with CR LF or LF line ends)"}}},
+        {"StatusNoneThenAWord", Block("A", {"  Status = NONE ROTATED_90_CLOCKWISE"}),
+         {{7, W, "Status: the game stops reading at NONE and ignores 'ROTATED_90_CLOCKWISE' after it (the image gets "
+                 "no status bits at all)"}}},
+        {"NegativeTextureSizeWithoutTextures",
+         Lines({"MappedImage A", "  Texture = a.tga", "  TextureWidth = -64", "  TextureHeight = -32",
+                "  Coords = Left:0 Top:0 Right:16 Bottom:8", "End"}),
+         {{3, W, "TextureWidth is negative (-64); the game divides Left and Right by it, and the image shows a wrong "
+                 "part of the texture or nothing"},
+          {4, W, "TextureHeight is negative (-32); the game divides Top and Bottom by it, and the image shows a "
+                 "wrong part of the texture or nothing"}}},
         {"CommentCutByTheLineLimit", Lines({longComment}) + Block("A"),
          {{1, W, "line is longer than 1028 bytes; the game reads the bytes after the 1028th as a line of their own"},
           {1, E, "text outside a block: '" + afterTheCut + "' (only MappedImage blocks and ; comments may stand here)"}}},
@@ -150,6 +169,7 @@ std::vector<LintCase> Clean() {
         {"CoordsLabelsInAnyCase", Block("A", {"  Coords = left:0 TOP:0 right:16 bottom:8"}), {}},
         {"RectangleUpToTheTextureEdge", Block("A", {"  Coords = Left:0 Top:0 Right:64 Bottom:32"}), {}},
         {"QuotedTextureName", Block("A", {"  Texture = \"my icons.tga\""}), {}},
+        {"LoneCarriageReturnsInACommentThatHideNothing", "; one\r; two\r\n" + Block("A"), {}},
         {"CommentAfterTheName", Lines({"MappedImage A ; note"}) + Block("B").substr(std::string("MappedImage B\r\n").size()), {}},
         {"LineFeedOnlyAndTabs", "MappedImage A\n\tTexture\t=\ta.tga\n\tTextureWidth=64\n\tTextureHeight=32\n"
                                 "\tCoords=Left:0 Top:0 Right:16 Bottom:8\nEnd", {}},

@@ -4,8 +4,10 @@
 
 #include "FindingPrinter.h"
 #include "check/Linter.h"
+#include "check/InspectGameFile.h"
 #include "check/PaintedTexture.h"
 #include "support/TestData.h"
+#include "BigWriter.h"
 #include "TgaWriter.h"
 
 namespace vantrel::check {
@@ -34,7 +36,7 @@ protected:
     std::vector<Finding> lint(const std::string& ini) {
         LintOptions options;
         options.textures.emplace(dir.path());
-        options.inspectTarga = InspectTarga;
+        options.inspectTarga = InspectGameFile;
         Linter linter(std::move(options));
         linter.addFile("t.ini", ini);
         return linter.finish();
@@ -61,19 +63,64 @@ TEST_F(LintTextures, SizeThatDiffersFromTheHeaderAndRectangleOutsideTheTexture) 
     EXPECT_EQ(lint(Block("A", "Icons.tga", 128, 32, "Left:60 Top:0 Right:70 Bottom:8")), expected);
 }
 
-TEST_F(LintTextures, TexturesNotFoundShadowedRejectedOrUnreadable) {
+TEST_F(LintTextures, TexturesNotFoundShadowedUnreadableOrNotLoadedByTheGameAreReportedOncePerTexture) {
+    test::WriteBytes(dir / "truncated.tga", test::MakeTarga24(16, 16, test::DistinctColor).substr(0, 18 + 100));
+    const auto findings = lint(Block("A", "missing.tga", 16, 16) + Block("B", "shadowed.tga", 16, 16) +
+                               Block("C", "short.tga", 16, 16) + Block("D", "truncated.tga", 16, 16) +
+                               Block("E", "Missing.TGA", 16, 16) + Block("F", "truncated.tga", 16, 16) +
+                               Block("G", "gone.dds", 16, 16));
+    ASSERT_EQ(findings.size(), 5u) << ::testing::PrintToString(findings);
+    EXPECT_EQ(findings[0], (Finding{"t.ini", 2, Severity::Warning,
+                                    "texture 'missing.tga' not found in '" + dir.path().string() +
+                                        "' (named by 2 images; reported once)"}));
+    EXPECT_EQ(findings[1], (Finding{"t.ini", 8, Severity::Warning,
+                                    "the game loads " + quoted("shadowed.dds") +
+                                        " in place of 'shadowed.tga' (it tries the .dds of the same name first); the "
+                                        ".tga is not checked"}));
+    EXPECT_EQ(findings[2], (Finding{"t.ini", 14, Severity::Warning,
+                                    "texture " + quoted("short.tga") +
+                                        " cannot be read: the file is shorter than a Targa header (18 bytes)"}));
+    // In the game's terms, said once, and no size checks on a texture the game does not have.
+    EXPECT_EQ(findings[3].line, 20);
+    EXPECT_TRUE(findings[3].text.starts_with("the game fails to load texture " + quoted("truncated.tga") + ": "))
+        << findings[3].text;
+    EXPECT_TRUE(findings[3].text.ends_with(
+        "; the texture is missing in the game and the images on it show nothing (named by 2 images; reported once)"))
+        << findings[3].text;
+    EXPECT_EQ(findings[3].text.find("fails to load it"), std::string::npos) << findings[3].text;
+    EXPECT_EQ(findings[4], (Finding{"t.ini", 38, Severity::Warning,
+                                    "texture 'gone.dds' not found in '" + dir.path().string() + "'"}));
+}
+
+TEST_F(LintTextures, AGreyscaleTextureTheEditorCannotOpenIsOneTheGameDraws) {
+    test::WriteBytes(dir / "grey8.tga", test::MakeTargaHeaderOnly(3, 8, 16, 16) + std::string(16 * 16, '\x80'));
     const std::vector<Finding> expected = {
-        {"t.ini", 2, Severity::Warning, "texture 'missing.tga' not found under '" + dir.path().string() + "'"},
-        {"t.ini", 8, Severity::Warning,
-         "the game loads " + quoted("shadowed.dds") +
-             " in place of 'shadowed.tga' (it tries the .dds of the same name first); the .tga is not checked"},
-        {"t.ini", 14, Severity::Warning, "texture rejected by the reader: This image type is not supported."},
-        {"t.ini", 20, Severity::Warning,
-         "texture " + quoted("short.tga") + " cannot be read: the file is shorter than a Targa header (18 bytes)"},
+        {"t.ini", 2, Severity::Warning,
+         "the editor cannot open texture " + quoted("grey8.tga") +
+             " (its reader says: This image type is not supported.); the game draws it, and crop and sheet show it "
+             "as the game does"},
     };
-    EXPECT_EQ(lint(Block("A", "missing.tga", 16, 16) + Block("B", "shadowed.tga", 16, 16) +
-                   Block("C", "grey.tga", 16, 16) + Block("D", "short.tga", 16, 16)),
-              expected);
+    EXPECT_EQ(lint(Block("A", "grey8.tga", 16, 16)), expected);
+}
+
+TEST_F(LintTextures, ATextureInsideAnArchiveIsReadInPlaceAndChecked) {
+    test::WriteBytes(dir / "game" / "TexturesZH.big",
+                     test::MakeBig({{"Art\\Textures\\Packed.tga", test::MakeTarga24(32, 16, test::DistinctColor)},
+                                    {"Art\\Textures\\Cut.tga", test::MakeTarga24(8, 8, test::DistinctColor).substr(0, 40)}}));
+    const GameFileSystem files({{}, {dir / "game"}});
+    LintOptions options;
+    options.textures.emplace(TextureSearch::Places{&files, "English", std::nullopt, {}});
+    options.inspectTarga = InspectGameFile;
+    Linter linter(std::move(options));
+    linter.addFile("t.ini", Block("A", "packed.TGA", 64, 16, "Left:0 Top:0 Right:8 Bottom:8") + Block("B", "Cut.tga", 8, 8));
+    const std::string packed = (dir / "game" / "TexturesZH.big").string() + ":Art\\Textures\\Packed.tga";
+    const auto findings = linter.finish();
+    ASSERT_EQ(findings.size(), 2u) << ::testing::PrintToString(findings);
+    EXPECT_EQ(findings[0], (Finding{"t.ini", 3, Severity::Warning,
+                                    "TextureWidth and TextureHeight say 64 x 16, but '" + packed + "' is 32 x 16"}));
+    EXPECT_TRUE(findings[1].text.starts_with("the game fails to load texture '" + (dir / "game" / "TexturesZH.big").string() +
+                                             ":Art\\Textures\\Cut.tga': "))
+        << findings[1].text;
 }
 
 TEST_F(LintTextures, ADdsTextureIsTakenAsFoundButNotChecked) {

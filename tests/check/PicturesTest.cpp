@@ -2,8 +2,11 @@
 #include <gtest/gtest.h>
 
 #include <QTransform>
+#include <sstream>
 
+#include "check/CheckCommand.h"
 #include "check/ContactSheet.h"
+#include "check/ImageCutter.h"
 #include "check/PaintedTexture.h"
 #include "check/TextureImages.h"
 #include "support/TestData.h"
@@ -32,11 +35,21 @@ MappedImageState Image(PixelRect rect, unsigned status = 0) {
 
 class Pictures : public ::testing::Test {
 protected:
-    PaintedTexture paint(test::RowOrder order, std::uint32_t background = 0) {
+    std::filesystem::path write(test::RowOrder order) {
         const auto path = dir / (order == test::RowOrder::TopDown ? "top.tga" : "bottom.tga");
         test::WriteBytes(path, test::MakeTarga24(kWidth, kHeight, test::DistinctColor, order));
+        return path;
+    }
+    // The texture as the game shows it.
+    QImage view(test::RowOrder order) {
+        const GameTargaResult game = DecodeTextureAsGame(write(order));
+        EXPECT_EQ(game.outcome, GameTargaOutcome::Loaded) << game.reason;
+        return GameView(game.image, 0);
+    }
+    // The texture as the editor paints it.
+    PaintedTexture paint(test::RowOrder order) {
         std::string problem;
-        auto painted = PaintTexture(path, background, &problem);
+        auto painted = PaintTexture(write(order), 0, &problem);
         EXPECT_TRUE(painted) << problem;
         return std::move(*painted);
     }
@@ -45,17 +58,17 @@ protected:
 };
 
 TEST_F(Pictures, CropIsTheExactSubRectangleWithExclusiveRightAndBottom) {
-    const QImage view = GameView(paint(test::RowOrder::BottomUp));
-    const QImage crop = CropAsGameDraws(view, Image({3, 2, 11, 7}));
+    const QImage shown = view(test::RowOrder::BottomUp);
+    const QImage crop = CropAsGameDraws(shown, Image({3, 2, 11, 7}));
     ASSERT_EQ(crop.size(), QSize(8, 5));
     for (int y = 0; y < 5; ++y)
         for (int x = 0; x < 8; ++x) ASSERT_EQ(crop.pixel(x, y), Expected(3 + x, 2 + y)) << x << "," << y;
 }
 
 TEST_F(Pictures, RotatedImageIsTurnedBackAsTheGameMapsItsCorners) {
-    const QImage view = GameView(paint(test::RowOrder::BottomUp));
+    const QImage shown = view(test::RowOrder::BottomUp);
     const PixelRect r{4, 1, 10, 13};
-    const QImage crop = CropAsGameDraws(view, Image(r, kStatusRotated90Clockwise));
+    const QImage crop = CropAsGameDraws(shown, Image(r, kStatusRotated90Clockwise));
     // Shown Bottom - Top wide and Right - Left high.
     ASSERT_EQ(crop.size(), QSize(12, 6));
     // The game draws the screen's top-left from the rectangle's top-right pixel, its top-right
@@ -65,14 +78,13 @@ TEST_F(Pictures, RotatedImageIsTurnedBackAsTheGameMapsItsCorners) {
     EXPECT_EQ(crop.pixel(0, 5), Expected(r.left, r.top));
     EXPECT_EQ(crop.pixel(11, 5), Expected(r.left, r.bottom - 1));
     // Turning it a quarter clockwise gives back the rectangle as it lies on the page.
-    EXPECT_EQ(crop.transformed(QTransform().rotate(90)), CropAsGameDraws(view, Image(r)));
+    EXPECT_EQ(crop.transformed(QTransform().rotate(90)), CropAsGameDraws(shown, Image(r)));
 }
 
 TEST_F(Pictures, TheGameViewHonoursATopLeftOriginThatTheEditorIgnores) {
-    const PaintedTexture topDown = paint(test::RowOrder::TopDown);
-    EXPECT_EQ(GameView(topDown), GameView(paint(test::RowOrder::BottomUp)));
+    EXPECT_EQ(view(test::RowOrder::TopDown), view(test::RowOrder::BottomUp));
     // The editor paints the first stored row (the top one here) at the bottom.
-    const QImage editor = EditorView(topDown);
+    const QImage editor = EditorView(paint(test::RowOrder::TopDown));
     for (int x = 0; x < kWidth; ++x) {
         EXPECT_EQ(editor.pixel(x, kHeight - 1), Expected(x, 0));
         EXPECT_EQ(editor.pixel(x, 0), Expected(x, kHeight - 1));
@@ -80,7 +92,7 @@ TEST_F(Pictures, TheGameViewHonoursATopLeftOriginThatTheEditorIgnores) {
 }
 
 TEST_F(Pictures, PartsOfTheRectangleOutsideTheTextureAreTransparent) {
-    const QImage crop = CropAsGameDraws(GameView(paint(test::RowOrder::BottomUp)), Image({20, 14, 26, 18}));
+    const QImage crop = CropAsGameDraws(view(test::RowOrder::BottomUp), Image({20, 14, 26, 18}));
     ASSERT_EQ(crop.size(), QSize(6, 4));
     EXPECT_EQ(crop.pixel(3, 1), Expected(23, 15));
     EXPECT_EQ(qAlpha(crop.pixel(4, 1)), 0);
@@ -88,10 +100,10 @@ TEST_F(Pictures, PartsOfTheRectangleOutsideTheTextureAreTransparent) {
 }
 
 TEST_F(Pictures, EmptyOrInvertedRectanglesGiveNoCrop) {
-    const QImage view = GameView(paint(test::RowOrder::BottomUp));
-    EXPECT_TRUE(CropAsGameDraws(view, Image({5, 0, 5, 4})).isNull());
-    EXPECT_TRUE(CropAsGameDraws(view, Image({0, 6, 4, 2})).isNull());
-    EXPECT_TRUE(CropAsGameDraws(view, MappedImageState{}).isNull());
+    const QImage shown = view(test::RowOrder::BottomUp);
+    EXPECT_TRUE(CropAsGameDraws(shown, Image({5, 0, 5, 4})).isNull());
+    EXPECT_TRUE(CropAsGameDraws(shown, Image({0, 6, 4, 2})).isNull());
+    EXPECT_TRUE(CropAsGameDraws(shown, MappedImageState{}).isNull());
 }
 
 TEST_F(Pictures, TransparentPixelsShowTheCanvasStartColour) {
@@ -107,10 +119,10 @@ TEST_F(Pictures, TransparentPixelsShowTheCanvasStartColour) {
 }
 
 TEST_F(Pictures, SheetHoldsEveryImagePixelForPixelAndALabelUnderEach) {
-    const QImage view = GameView(paint(test::RowOrder::BottomUp));
+    const QImage shown = view(test::RowOrder::BottomUp);
     const std::vector<SheetEntry> entries = {
-        {"Wide", CropAsGameDraws(view, Image({0, 0, 20, 4})), ""},
-        {"Turned", CropAsGameDraws(view, Image({2, 3, 5, 12}, kStatusRotated90Clockwise)), ""},
+        {"Wide", CropAsGameDraws(shown, Image({0, 0, 20, 4})), ""},
+        {"Turned", CropAsGameDraws(shown, Image({2, 3, 5, 12}, kStatusRotated90Clockwise)), ""},
         {"Missing", QImage(), "texture not found"},
     };
     const RenderedSheet sheet = RenderSheet(entries);
@@ -132,13 +144,111 @@ TEST_F(Pictures, SheetHoldsEveryImagePixelForPixelAndALabelUnderEach) {
                      .intersects(sheet.layout.cells[1].image.united(sheet.layout.cells[1].label)));
 }
 
-TEST(SheetLayout, CellsAreLaidOutRowByRowInASquareishGrid) {
-    const SheetLayout layout = LayOutSheet({QSize(10, 10), QSize(30, 5), QSize(5, 20), QSize(1, 1), QSize(2, 2)}, 12, 0);
-    ASSERT_EQ(layout.cells.size(), 5u);
-    // Three to a row (ceil(sqrt(5))), cells 30 wide and 20 + 12 high.
-    EXPECT_EQ(layout.cells[1].image.topLeft(), QPoint(kSheetPadding * 2 + 30, kSheetPadding));
-    EXPECT_EQ(layout.cells[3].image.topLeft(), QPoint(kSheetPadding, kSheetPadding * 2 + 32));
-    EXPECT_EQ(layout.size, QSize(kSheetPadding * 4 + 90, kSheetPadding * 3 + 64));
+TEST_F(Pictures, TheGameViewLaysEachPixelOverTheBackgroundByItsOwnAlpha) {
+    const auto path = dir / "clear.tga";
+    test::WriteBytes(path, test::MakeTarga32(3, 2, test::DistinctColor, [](int x, int) { return x * 255 / 2; }));
+    const GameTargaResult game = DecodeTextureAsGame(path);
+    ASSERT_EQ(game.outcome, GameTargaOutcome::Loaded) << game.reason;
+    const QImage shown = GameView(game.image, PackColor(10, 20, 30));
+    EXPECT_EQ(shown.pixel(0, 1), qRgb(10, 20, 30));  // alpha 0: the background
+    EXPECT_EQ(shown.pixel(2, 1), Expected(2, 1));    // alpha 255: the pixel itself, not blended by 255/256
+    const std::uint32_t half = test::DistinctColor(1, 0);  // alpha 127
+    EXPECT_EQ(shown.pixel(1, 0), qRgb((ColorRed(half) * 127 + 10 * 128 + 127) / 255,
+                                      (ColorGreen(half) * 127 + 20 * 128 + 127) / 255,
+                                      (ColorBlue(half) * 127 + 30 * 128 + 127) / 255));
+}
+
+TEST_F(Pictures, TheCutterTakesTextureBytesDecodesEachOnceAndNamesWhatTheGameCannotLoad) {
+    const std::string bytes = test::MakeTarga24(kWidth, kHeight, test::DistinctColor, test::RowOrder::TopDown);
+    const auto* data = reinterpret_cast<const std::uint8_t*>(bytes.data());
+    ImageCutter cutter(0);
+    const MappedImageState plain = Image({3, 2, 11, 7});
+    const CutImage first = cutter.cut(plain, "archive.big:Art\\Icons.tga", data, bytes.size(), "Icons.tga");
+    ASSERT_FALSE(first.picture.isNull()) << first.problem;
+    EXPECT_EQ(first.picture.pixel(0, 0), Expected(3, 2));
+    // The same key again: the decoded texture is kept, the bytes are not read.
+    const CutImage again = cutter.cut(Image({0, 0, 2, 2}), "archive.big:Art\\Icons.tga", nullptr, 0, "Icons.tga");
+    ASSERT_FALSE(again.picture.isNull()) << again.problem;
+    EXPECT_EQ(again.picture.pixel(1, 1), Expected(1, 1));
+
+    const std::string cut = bytes.substr(0, bytes.size() - 10);
+    const CutImage truncated =
+        cutter.cut(plain, "short.tga", reinterpret_cast<const std::uint8_t*>(cut.data()), cut.size(), "short.tga");
+    EXPECT_TRUE(truncated.picture.isNull());
+    EXPECT_NE(truncated.problem.find("texture truncated: the file ends after"), std::string::npos) << truncated.problem;
+    EXPECT_NE(truncated.problem.find("the game fails to load it"), std::string::npos) << truncated.problem;
+}
+
+// Cells that no two share a pixel of, each holding its image whole with its label right below.
+void ExpectPackedWhole(const SheetLayout& layout, const std::vector<QSize>& sizes, int labelHeight) {
+    ASSERT_EQ(layout.cells.size(), sizes.size());
+    const QRect sheet(QPoint(0, 0), layout.size);
+    for (std::size_t i = 0; i < sizes.size(); ++i) {
+        const SheetCell& cell = layout.cells[i];
+        EXPECT_EQ(cell.image.size(), sizes[i]) << i;
+        EXPECT_TRUE(sheet.contains(cell.image)) << i;
+        EXPECT_TRUE(sheet.contains(cell.label)) << i;
+        EXPECT_EQ(cell.label.top(), cell.image.bottom() + 1) << i;
+        EXPECT_EQ(cell.label.left(), cell.image.left()) << i;
+        EXPECT_EQ(cell.label.height(), labelHeight) << i;
+        for (std::size_t j = 0; j < i; ++j)
+            EXPECT_FALSE(cell.image.united(cell.label).intersects(layout.cells[j].image.united(layout.cells[j].label)))
+                << i << " and " << j;
+    }
+}
+
+TEST(SheetLayout, OneLargeImageAmongManySmallOnesPacksFarSmallerThanAGridOfLargestCells) {
+    constexpr int kLabel = 30, kMinimumWidth = 160, kSmall = 60;
+    std::vector<QSize> sizes(kSmall, QSize(32, 32));
+    sizes.insert(sizes.begin() + 17, QSize(1024, 512));
+    const SheetLayout layout = LayOutSheet(sizes, kLabel, kMinimumWidth);
+    ExpectPackedWhole(layout, sizes, kLabel);
+    // A grid of ceil(sqrt(61)) = 8 columns and rows of cells as large as the largest image.
+    const double grid = (8.0 * (1024 + kSheetPadding) + kSheetPadding) * (8.0 * (512 + kLabel + kSheetPadding) + kSheetPadding);
+    const double packed = static_cast<double>(layout.size.width()) * layout.size.height();
+    EXPECT_LT(packed * 20, grid) << layout.size.width() << " x " << layout.size.height();
+    // Nothing much wider than tall, nor the other way round.
+    EXPECT_LT(layout.size.width(), 3 * layout.size.height());
+    EXPECT_LT(layout.size.height(), 3 * layout.size.width());
+}
+
+TEST(SheetLayout, ImagesOfEveryShapeLandWholeAndALabelNeverNarrowerThanItsMinimum) {
+    const std::vector<QSize> sizes = {QSize(10, 10), QSize(300, 5), QSize(5, 200), QSize(1, 1), QSize(64, 64),
+                                      QSize(200, 120), QSize(2, 2), QSize(700, 40)};
+    const SheetLayout layout = LayOutSheet(sizes, 12, 100);
+    ExpectPackedWhole(layout, sizes, 12);
+    for (std::size_t i = 0; i < sizes.size(); ++i) EXPECT_GE(layout.cells[i].label.width(), 100) << i;
+    const SheetLayout none = LayOutSheet({}, 12, 100);
+    EXPECT_TRUE(none.cells.empty());
+    EXPECT_EQ(none.size, QSize(2 * kSheetPadding, 2 * kSheetPadding));
+}
+
+TEST_F(Pictures, ASheetOfMixedSizesCopiesEveryImageUnclipped) {
+    const QImage shown = view(test::RowOrder::BottomUp);
+    std::vector<SheetEntry> entries;
+    QImage large(400, 300, QImage::Format_ARGB32);
+    for (int y = 0; y < 300; ++y)
+        for (int x = 0; x < 400; ++x) large.setPixel(x, y, qRgba(x & 255, y & 255, (x + y) & 255, 255));
+    for (int i = 0; i < 12; ++i)
+        entries.push_back({"Small" + std::to_string(i), CropAsGameDraws(shown, Image({i, 0, i + 5, 4 + i % 3})), ""});
+    entries.insert(entries.begin() + 5, SheetEntry{"Large", large, ""});
+    const RenderedSheet sheet = RenderSheet(entries);
+    for (std::size_t i = 0; i < entries.size(); ++i)
+        EXPECT_EQ(sheet.image.copy(sheet.layout.cells[i].image), entries[i].image) << entries[i].name;
+    EXPECT_LT(sheet.image.width(), 4 * 400);
+}
+
+TEST_F(Pictures, RenderSaysWhenAFileIsNotATargaFileAndNamesIt) {
+    const auto png = dir / "icon.png";
+    test::WriteBytes(png, std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\0\0\x20\0\0\0\x20\x08\x06\0\0\0", 29));
+    const std::string pngPath = png.string();
+    const std::string out = (dir / "icon-out.png").string();
+    const char* argv[] = {"vantrel-check", "render", pngPath.c_str(), "-o", out.c_str()};
+    std::ostringstream output, errors;
+    EXPECT_EQ(RunCheckCommand(5, argv, output, errors), 1);
+    EXPECT_NE(errors.str().find(pngPath + ": not a Targa file: its header gives colour-map type 80"), std::string::npos)
+        << errors.str();
+    EXPECT_FALSE(std::filesystem::exists(out));
 }
 
 }  // namespace

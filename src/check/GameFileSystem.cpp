@@ -1,0 +1,174 @@
+#include "check/GameFileSystem.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+
+#include "check/GameIniTokens.h"
+
+namespace vantrel::check {
+
+namespace fs = std::filesystem;
+
+std::string GameKey(std::string_view path) {
+    std::string key;
+    key.reserve(path.size());
+    for (const char c : path) {
+        if (c == '/' || c == '\\') {
+            if (!key.empty() && key.back() != '\\') key += '\\';
+        } else {
+            key += (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+        }
+    }
+    return key;
+}
+
+std::optional<std::string> GameFile::read(std::string* problem) const {
+    if (archive) {
+        auto bytes = archive->read(*entry, problem);
+        if (!bytes) *problem = "cannot read " + display + ": " + *problem;
+        return bytes;
+    }
+    std::ifstream in(*loose, std::ios::binary);
+    if (!in) {
+        *problem = std::strerror(errno);
+        return std::nullopt;
+    }
+    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (in.bad()) {
+        *problem = "read error";
+        return std::nullopt;
+    }
+    return bytes;
+}
+
+LooseFolder::LooseFolder(const fs::path& folder) : folder_(folder) {
+    std::error_code error;
+    for (auto it = fs::recursive_directory_iterator(folder, fs::directory_options::skip_permission_denied, error);
+         !error && it != fs::recursive_directory_iterator(); it.increment(error)) {
+        if (!it->is_regular_file(error)) continue;
+        const fs::path& path = it->path();
+        std::string key = GameKey(path.lexically_relative(folder).string());
+        auto [known, isNew] = files_.try_emplace(std::move(key), path);
+        if (!isNew && path < known->second) known->second = path;
+    }
+}
+
+std::optional<fs::path> LooseFolder::find(std::string_view relativePath) const {
+    const auto it = files_.find(GameKey(relativePath));
+    if (it == files_.end()) return std::nullopt;
+    return it->second;
+}
+
+GameFileSystem::GameFileSystem(const GameFolders& folders) {
+    std::vector<std::pair<fs::path, bool>> gameFolder;
+    for (const auto& mod : folders.mods) {
+        loose_.push_back({LooseFolder(mod), false});
+        gameFolder.emplace_back(mod, false);
+    }
+    if (!folders.games.empty()) {
+        loose_.push_back({LooseFolder(folders.games.front()), true});
+        gameFolder.emplace_back(folders.games.front(), true);
+    }
+    openArchives(gameFolder);
+    for (std::size_t i = 1; i < folders.games.size(); ++i) openArchives({{folders.games[i], true}});
+}
+
+std::size_t GameFileSystem::looseFileCount() const {
+    std::size_t count = 0;
+    for (const auto& layer : loose_) count += layer.files.files().size();
+    return count;
+}
+
+void GameFileSystem::openArchives(const std::vector<std::pair<fs::path, bool>>& folders) {
+    struct Found {
+        std::string key;
+        fs::path path;
+        bool fromGame;
+    };
+    std::vector<Found> found;
+    for (const auto& [folder, fromGame] : folders) {
+        // The loose index of the folder already holds every file; the archives are among them.
+        std::error_code error;
+        for (auto it = fs::recursive_directory_iterator(folder, fs::directory_options::skip_permission_denied, error);
+             !error && it != fs::recursive_directory_iterator(); it.increment(error)) {
+            if (!it->is_regular_file(error)) continue;
+            std::string key = GameKey(it->path().lexically_relative(folder).string());
+            if (key.size() > 4 && key.ends_with(".big")) found.push_back({std::move(key), it->path(), fromGame});
+        }
+    }
+    // In path order without regard to case; the same name in two folders keeps the folders' order.
+    std::stable_sort(found.begin(), found.end(), [](const Found& a, const Found& b) { return a.key < b.key; });
+    for (const auto& archiveFile : found) {
+        BigOpenResult opened = BigArchive::Open(archiveFile.path);
+        for (const auto& problem : opened.problems) problems_.push_back({archiveFile.path, problem});
+        if (!opened.archive) continue;
+        if (opened.archive->format() != BigFormat::Bigf) {
+            // Win32BIGFileSystem::openArchiveFile compares the first four bytes with "BIGF" and
+            // leaves any other archive out.
+            problems_.push_back({archiveFile.path,
+                                 "the archive starts with 'BIG4' at offset 0x0; the game opens only archives that "
+                                 "start with 'BIGF' and leaves this one out"});
+            continue;
+        }
+        archives_.push_back(std::move(opened.archive));
+        const BigArchive* archive = archives_.back().get();
+        for (const auto& entry : archive->entries())
+            archived_.try_emplace(GameKey(entry.path), ArchivedFile{archive, &entry, archiveFile.fromGame});
+    }
+}
+
+GameFile GameFileSystem::fileFor(const Layer& layer, const fs::path& path) const {
+    GameFile file;
+    file.display = path.string();
+    file.loose = path;
+    file.fromGame = layer.fromGame;
+    return file;
+}
+
+GameFile GameFileSystem::fileFor(const ArchivedFile& archived) {
+    GameFile file;
+    file.display = archived.archive->file().string() + ":" + archived.entry->path;
+    file.archive = archived.archive;
+    file.entry = archived.entry;
+    file.fromGame = archived.fromGame;
+    return file;
+}
+
+std::optional<GameFile> GameFileSystem::find(std::string_view gamePath) const {
+    const std::string key = GameKey(gamePath);
+    for (const auto& layer : loose_) {
+        const auto it = layer.files.files().find(key);
+        if (it != layer.files.files().end()) return fileFor(layer, it->second);
+    }
+    const auto it = archived_.find(key);
+    if (it == archived_.end()) return std::nullopt;
+    return fileFor(it->second);
+}
+
+std::vector<GameFile> GameFileSystem::iniFilesInGameOrder(std::string_view gameFolder) const {
+    std::string prefix = GameKey(gameFolder);
+    if (!prefix.empty() && prefix.back() != '\\') prefix += '\\';
+    // Every path under the folder, loose or archived, once (FileSystem::getFileListInDirectory
+    // lists both into one set ordered without regard to case).
+    std::vector<std::string> keys;
+    auto collect = [&](const auto& map) {
+        for (auto it = map.lower_bound(prefix); it != map.end() && it->first.starts_with(prefix); ++it)
+            if (it->first.ends_with(".ini")) keys.push_back(it->first);
+    };
+    for (const auto& layer : loose_) collect(layer.files.files());
+    collect(archived_);
+    std::sort(keys.begin(), keys.end());
+    keys.erase(std::unique(keys.begin(), keys.end()), keys.end());
+    std::stable_partition(keys.begin(), keys.end(), [&](const std::string& key) {
+        return key.find('\\', prefix.size()) == std::string::npos;
+    });
+    std::vector<GameFile> files;
+    files.reserve(keys.size());
+    for (const auto& key : keys) files.push_back(*find(key));
+    return files;
+}
+
+}  // namespace vantrel::check

@@ -1,0 +1,104 @@
+#pragma once
+
+#include <filesystem>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "check/BigArchive.h"
+
+// The files the game sees, as its file system finds them (FileSystem::openFile): a loose file
+// first, and only when there is none, the file of that path in the archives. Paths are matched
+// without regard to letter case, with '\' or '/' between folder names.
+//
+// What is loose and which archives are open, in the game's order:
+// - the mod folders' loose files (a mod is its files copied into the game's folder; they replace
+//   the game's own), then the first game folder's loose files;
+// - the .big archives of the mod folders and the first game folder, found in every subfolder and
+//   opened in order of their paths without regard to case, as one folder
+//   (Win32BIGFileSystem::loadBigFilesFromDirectory); when two hold the same path, the one opened
+//   first wins (ArchiveFileSystem::loadIntoDirectoryTree does not overwrite);
+// - the .big archives of each further game folder, opened after those, in the same way. Zero
+//   Hour opens the original game's archives this way after its own (Win32BIGFileSystem::init,
+//   with the install path the registry gives), so the first game folder is Zero Hour's and the
+//   second the original game's. Of those folders only the archives are seen, no loose file.
+namespace vantrel::check {
+
+// One file the game finds.
+struct GameFile {
+    std::string display;  // what findings call it: the loose file's path, or "archive:path inside"
+    std::optional<std::filesystem::path> loose;
+    const BigArchive* archive = nullptr;
+    const BigEntry* entry = nullptr;
+    bool fromGame = false;  // found in a game folder (loose or archived), not in a mod folder
+
+    std::optional<std::string> read(std::string* problem) const;
+};
+
+// A folder's files by lower-case relative path with '\' separators, for lookups without regard
+// to case. Among paths that differ only in case, the first in path order is kept.
+class LooseFolder {
+public:
+    explicit LooseFolder(const std::filesystem::path& folder);
+
+    const std::filesystem::path& folder() const { return folder_; }
+    const std::map<std::string, std::filesystem::path>& files() const { return files_; }
+    std::optional<std::filesystem::path> find(std::string_view relativePath) const;
+
+private:
+    std::filesystem::path folder_;
+    std::map<std::string, std::filesystem::path> files_;
+};
+
+// The lower-case form of a game path with '\' between names and no leading separator.
+std::string GameKey(std::string_view path);
+
+struct GameFolders {
+    std::vector<std::filesystem::path> mods;   // searched first, in this order
+    std::vector<std::filesystem::path> games;  // --game, in this order
+};
+
+class GameFileSystem {
+public:
+    explicit GameFileSystem(const GameFolders& folders);
+
+    // Archives that could not be opened or are left out, or have entries outside the file.
+    struct Problem {
+        std::filesystem::path archive;
+        std::string text;  // names the offset where there is one
+    };
+    const std::vector<Problem>& problems() const { return problems_; }
+    std::size_t archiveCount() const { return archives_.size(); }
+    std::size_t looseFileCount() const;
+
+    std::optional<GameFile> find(std::string_view gamePath) const;
+
+    // The .ini files under the folder and its subfolders, each found as find() finds it, in the
+    // order INI::loadDirectory loads them: by path without regard to case, the folder's own files
+    // first, then those of its subfolders.
+    std::vector<GameFile> iniFilesInGameOrder(std::string_view gameFolder) const;
+
+private:
+    struct Layer {
+        LooseFolder files;
+        bool fromGame;
+    };
+    struct ArchivedFile {
+        const BigArchive* archive;
+        const BigEntry* entry;
+        bool fromGame;
+    };
+    void openArchives(const std::vector<std::pair<std::filesystem::path, bool>>& folders);
+    GameFile fileFor(const Layer& layer, const std::filesystem::path& path) const;
+    static GameFile fileFor(const ArchivedFile& archived);
+
+    std::vector<Layer> loose_;
+    std::vector<std::unique_ptr<BigArchive>> archives_;
+    std::map<std::string, ArchivedFile> archived_;  // by GameKey; the winning archive's entry
+    std::vector<Problem> problems_;
+};
+
+}  // namespace vantrel::check

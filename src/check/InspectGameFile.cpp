@@ -1,0 +1,21 @@
+#include "check/InspectGameFile.h"
+
+#include <cstdint>
+
+#include "check/PaintedTexture.h"
+
+namespace vantrel::check {
+
+TargaFacts InspectGameFile(const GameFile& file) {
+    if (file.loose) return InspectTarga(*file.loose);
+    std::string problem;
+    const auto bytes = file.read(&problem);
+    if (!bytes) {
+        TargaFacts facts;
+        facts.unreadable = problem;
+        return facts;
+    }
+    return InspectTarga(reinterpret_cast<const std::uint8_t*>(bytes->data()), bytes->size(), file.display);
+}
+
+}  // namespace vantrel::check

@@ -1,0 +1,263 @@
+// The game's view of a mod and of the game: .big archives, which file wins, the MappedImage
+// folders in the game's order, and where textures are looked for.
+#include <gtest/gtest.h>
+
+#include "BigWriter.h"
+#include "TgaWriter.h"
+#include "check/BigArchive.h"
+#include "check/GameFileSystem.h"
+#include "check/IniFileOrder.h"
+#include "check/Linter.h"
+#include "FindingPrinter.h"
+#include "check/TextureSearch.h"
+#include "support/TestData.h"
+
+namespace vantrel::check {
+namespace {
+
+using test::MakeBig;
+using test::WriteBytes;
+using vantrel::test::TempDir;
+
+std::string Read(const std::optional<GameFile>& file) {
+    if (!file) return "(not found)";
+    std::string problem;
+    const auto bytes = file->read(&problem);
+    return bytes ? *bytes : "(unreadable: " + problem + ")";
+}
+
+std::vector<std::string> Displays(const std::vector<GameFile>& files, const std::filesystem::path& base) {
+    std::vector<std::string> names;
+    for (const auto& file : files) {
+        std::string name = file.display;
+        const std::string prefix = base.string() + "/";
+        if (name.starts_with(prefix)) name.erase(0, prefix.size());
+        names.push_back(name);
+    }
+    return names;
+}
+
+TEST(BigArchive, ReadsTheTableAndEachEntryInPlaceForBothHeaders) {
+    TempDir dir;
+    for (const char* magic : {"BIGF", "BIG4"}) {
+        const auto path = dir / (std::string(magic) + ".big");
+        WriteBytes(path, MakeBig({{"Data\\INI\\A.ini", "first"}, {"Art/Textures/b.tga", ""}, {"c", "third"}}, magic));
+        const BigOpenResult opened = BigArchive::Open(path);
+        ASSERT_TRUE(opened.archive) << magic;
+        EXPECT_TRUE(opened.problems.empty());
+        EXPECT_EQ(opened.archive->format(), std::string(magic) == "BIGF" ? BigFormat::Bigf : BigFormat::Big4);
+        const auto& entries = opened.archive->entries();
+        ASSERT_EQ(entries.size(), 3u);
+        EXPECT_EQ(entries[0].path, "Data\\INI\\A.ini");
+        EXPECT_EQ(entries[1].path, "Art/Textures/b.tga");
+        std::string problem;
+        EXPECT_EQ(opened.archive->read(entries[0], &problem), "first");
+        EXPECT_EQ(opened.archive->read(entries[1], &problem), "");
+        EXPECT_EQ(opened.archive->read(entries[2], &problem), "third");
+    }
+}
+
+TEST(BigArchive, ADamagedArchiveIsReportedWithTheOffset) {
+    TempDir dir;
+    const std::string good = MakeBig({{"a.ini", "0123456789"}, {"b.ini", "x"}});
+    struct Case {
+        const char* name;
+        std::string bytes;
+        bool usable;
+        std::string message;
+    };
+    std::string countTooLarge = good;
+    countTooLarge[8] = '\x7F';  // the count's high byte
+    std::string pastTheEnd = good;
+    pastTheEnd[0x10 + 4 + 3] = '\x40';  // a.ini's size: 0x40 bytes, past the end of the file
+    const std::vector<Case> cases = {
+        {"zip.big", "PK\x03\x04 not an archive at all", false, "not a .big archive: it starts with 'PK\\x03\\x04' at offset 0x0"},
+        {"header.big", std::string("BIGF\x10\x00", 6), false, "the header ends at offset 0x6, before its 16 bytes"},
+        {"count.big", countTooLarge, false, "the entry count at offset 0x8 says 2130706434 entries"},
+        {"table.big", MakeBig({{"a.ini", "0123456789"}}).substr(0, 0x10 + 8 + 3), false,
+         "the path of entry 1 at offset 0x18 has no terminating NUL byte before the end of the file"},
+        {"cut.big", good.substr(0, 0x10 + 14 + 4), false, "the entry table ends at offset 0x22 (end of file) in entry 2 of 2"},
+        {"past.big", pastTheEnd, true, "entry 'a.ini' (table offset 0x10) says its data lie at offset 0x2C for 64 bytes"},
+    };
+    for (const auto& c : cases) {
+        WriteBytes(dir / c.name, c.bytes);
+        const BigOpenResult opened = BigArchive::Open(dir / c.name);
+        EXPECT_EQ(opened.archive != nullptr, c.usable) << c.name;
+        ASSERT_FALSE(opened.problems.empty()) << c.name;
+        EXPECT_NE(opened.problems.back().find(c.message), std::string::npos) << c.name << ": " << opened.problems.back();
+    }
+    // The entry outside the file stays in the table and fails when read; the others read.
+    const BigOpenResult past = BigArchive::Open(dir / "past.big");
+    std::string problem;
+    EXPECT_FALSE(past.archive->read(past.archive->entries()[0], &problem));
+    EXPECT_NE(problem.find("offset 0x2C"), std::string::npos) << problem;
+    EXPECT_EQ(past.archive->read(past.archive->entries()[1], &problem), "x");
+}
+
+// A game folder and a mod folder with the same paths in several places, each file saying where it is.
+class GameFiles : public ::testing::Test {
+protected:
+    void SetUp() override {
+        WriteBytes(game / "INIZH.big", MakeBig({{"Data\\INI\\Same.ini", "INIZH.big"},
+                                                {"data\\ini\\OnlyZH.INI", "INIZH.big"},
+                                                {"Data\\INI\\Loose.ini", "INIZH.big"}}));
+        WriteBytes(game / "W3DZH.big", MakeBig({{"DATA/INI/same.ini", "W3DZH.big"}, {"Data\\INI\\Mod.ini", "W3DZH.big"}}));
+        WriteBytes(game / "Data" / "INI" / "Loose.ini", "game loose");
+        WriteBytes(game / "Broken.big", "BIGF");
+        WriteBytes(game / "Later.big", MakeBig({{"Data\\INI\\Later.ini", "BIG4 archive"}}, "BIG4"));
+        WriteBytes(original / "INI.big", MakeBig({{"Data\\INI\\Same.ini", "original INI.big"},
+                                                  {"Data\\INI\\Original.ini", "original INI.big"}}));
+        WriteBytes(original / "Data" / "INI" / "OriginalLoose.ini", "never seen");
+        WriteBytes(mod / "!Mod.big", MakeBig({{"Data\\INI\\Mod.ini", "!Mod.big"}}));
+        WriteBytes(mod / "DATA" / "ini" / "loose.INI", "mod loose");
+    }
+
+    GameFileSystem make() const { return GameFileSystem({{mod.path()}, {game.path(), original.path()}}); }
+
+    TempDir game, original, mod;
+};
+
+TEST_F(GameFiles, LooseFilesWinThenTheFirstArchiveByNameThenTheOriginalGamesArchives) {
+    const GameFileSystem files = make();
+    EXPECT_EQ(Read(files.find("Data\\INI\\Loose.ini")), "mod loose");    // mod loose over game loose over archives
+    EXPECT_EQ(Read(files.find("data/ini/SAME.ini")), "INIZH.big");        // INIZH.big opens before W3DZH.big
+    EXPECT_EQ(Read(files.find("Data\\INI\\Mod.ini")), "!Mod.big");        // '!' sorts before letters
+    EXPECT_EQ(Read(files.find("Data\\INI\\OnlyZH.ini")), "INIZH.big");
+    EXPECT_EQ(Read(files.find("Data\\INI\\Original.ini")), "original INI.big");
+    EXPECT_EQ(Read(files.find("Data\\INI\\OriginalLoose.ini")), "(not found)");  // only its archives are seen
+    EXPECT_EQ(Read(files.find("Data\\INI\\Later.ini")), "(not found)");          // a BIG4 archive is left out
+    EXPECT_FALSE(files.find("Data\\INI\\Mod.ini")->fromGame);
+    EXPECT_TRUE(files.find("Data\\INI\\Same.ini")->fromGame);
+    EXPECT_EQ(files.find("Data\\INI\\Same.ini")->display, (game / "INIZH.big").string() + ":Data\\INI\\Same.ini");
+
+    ASSERT_EQ(files.problems().size(), 2u);
+    EXPECT_EQ(files.problems()[0].archive, game / "Broken.big");
+    EXPECT_NE(files.problems()[0].text.find("offset 0x4"), std::string::npos) << files.problems()[0].text;
+    EXPECT_EQ(files.problems()[1].archive, game / "Later.big");
+    EXPECT_NE(files.problems()[1].text.find("opens only archives that start with 'BIGF'"), std::string::npos);
+}
+
+TEST_F(GameFiles, AFolderListsLooseAndArchivedFilesOnceEachInTheGamesOrder) {
+    WriteBytes(mod / "Data" / "INI" / "Sub" / "a.ini", "sub");
+    WriteBytes(mod / "Data" / "INI" / "notes.txt", "not an INI file");
+    const GameFileSystem files = make();
+    EXPECT_EQ(Displays(files.iniFilesInGameOrder("data\\ini"), mod.path()),
+              (std::vector<std::string>{"DATA/ini/loose.INI", "!Mod.big:Data\\INI\\Mod.ini",
+                                        (game / "INIZH.big").string() + ":data\\ini\\OnlyZH.INI",
+                                        (original / "INI.big").string() + ":Data\\INI\\Original.ini",
+                                        (game / "INIZH.big").string() + ":Data\\INI\\Same.ini", "Data/INI/Sub/a.ini"}));
+}
+
+TEST(MappedImageFolders, UserDataThenTextureSize512ThenHandCreatedAndNothingElse) {
+    TempDir mod, user;
+    WriteBytes(mod / "data" / "ini" / "mappedimages" / "handcreated" / "Hand.ini", "");
+    WriteBytes(mod / "Data" / "INI" / "MappedImages" / "TextureSize_512" / "B.ini", "");
+    WriteBytes(mod / "Data" / "INI" / "MappedImages" / "TextureSize_512" / "deeper" / "A.ini", "");
+    WriteBytes(mod / "Data" / "INI" / "MappedImages" / "TextureSize_512" / "a.ini", "");
+    WriteBytes(mod / "Data" / "INI" / "MappedImages" / "TextureSize_256" / "Small.ini", "");
+    WriteBytes(mod / "Data" / "INI" / "MappedImages" / "Other.ini", "");
+    WriteBytes(user / "INI" / "MappedImages" / "Mine.ini", "");
+    WriteBytes(user / "INI" / "MappedImages" / "Sub" / "Deep.ini", "");
+    const GameFileSystem files({{mod.path()}, {}});
+    const std::vector<std::string> gameOrder = {
+        "Data/INI/MappedImages/TextureSize_512/a.ini", "Data/INI/MappedImages/TextureSize_512/B.ini",
+        "Data/INI/MappedImages/TextureSize_512/deeper/A.ini", "data/ini/mappedimages/handcreated/Hand.ini"};
+    EXPECT_EQ(Displays(MappedImageFilesInGameOrder(files, std::nullopt), mod.path()), gameOrder);
+
+    std::vector<std::string> withUser = {(user / "INI/MappedImages/Mine.ini").string(),
+                                         (user / "INI/MappedImages/Sub/Deep.ini").string()};
+    withUser.insert(withUser.end(), gameOrder.begin(), gameOrder.end());
+    EXPECT_EQ(Displays(MappedImageFilesInGameOrder(files, user.path()), mod.path()), withUser);
+
+    // Without an INI file of its own the folder is not read, even when a subfolder holds one.
+    std::filesystem::remove(user / "INI" / "MappedImages" / "Mine.ini");
+    EXPECT_EQ(Displays(MappedImageFilesInGameOrder(files, user.path()), mod.path()), gameOrder);
+
+    EXPECT_TRUE(IsGameRoot(mod.path()));
+    EXPECT_FALSE(IsGameRoot(mod / "Data"));
+    WriteBytes(user / "ART" / "textures" / "x.tga", "");
+    EXPECT_TRUE(IsGameRoot(user.path()));
+}
+
+TEST(TextureSearchOrder, LanguageFolderThenArtTexturesThenUserDataThenTexturesFoldersInOrder) {
+    TempDir mod, game, user, first, second;
+    WriteBytes(mod / "Art" / "Textures" / "Tank.tga", "common");
+    WriteBytes(mod / "Data" / "English" / "Art" / "Textures" / "tank.TGA", "english");
+    WriteBytes(mod / "Data" / "Spanish" / "Art" / "Textures" / "Victorious.dds", "spanish dds");
+    WriteBytes(mod / "Art" / "Textures" / "Victorious.tga", "common");
+    WriteBytes(game / "TexturesZH.big", MakeBig({{"Art\\Textures\\Retail.tga", "archived"}}));
+    WriteBytes(game / "EnglishZH.big", MakeBig({{"Data\\English\\Art\\Textures\\Retail.tga", "archived english"}}));
+    WriteBytes(user / "Textures" / "Mine.tga", "user");
+    WriteBytes(first / "deep" / "Extra.tga", "first");
+    WriteBytes(second / "Extra.tga", "second");
+    WriteBytes(second / "Only.tga", "second only");
+    const GameFileSystem files({{mod.path()}, {game.path()}});
+    TextureSearch::Places places{&files, "English", user.path(), {first.path(), second.path()}};
+    const TextureSearch english(places);
+    EXPECT_EQ(Read(english.lookup("TANK.tga").tga), "english");
+    EXPECT_EQ(Read(english.lookup("Victorious.tga").tga), "common");
+    EXPECT_FALSE(english.lookup("Victorious.tga").dds);  // the Spanish folder is not the English game's
+    EXPECT_EQ(Read(english.lookup("Retail.tga").tga), "archived english");
+    EXPECT_EQ(Read(english.lookup("mine.tga").tga), "user");
+    EXPECT_EQ(Read(english.lookup("Extra.tga").tga), "first");
+    EXPECT_EQ(Read(english.lookup("Only.tga").tga), "second only");
+    EXPECT_FALSE(english.lookup("Nowhere.tga").tga);
+
+    places.language = "Spanish";
+    const TextureSearch spanish(places);
+    EXPECT_EQ(Read(spanish.lookup("Victorious.tga").dds), "spanish dds");
+    EXPECT_EQ(Read(spanish.lookup("Tank.tga").tga), "common");
+    EXPECT_EQ(Read(spanish.lookup("Retail.tga").tga), "archived");
+}
+
+
+// Lint of a mod with the game's own files: what the mod changes of the game is named with both
+// places, the game's files themselves are not the mod's to mend, and a missing texture is said once.
+TEST(LintWithTheGame, AModBlockOverTheGamesImageNamesBothPlacesAndAMissingTextureIsReportedOnce) {
+    TempDir mod, game;
+    const std::string retailBlock =
+        "MappedImage SNTank\r\n Texture = SNCameos.tga\r\n TextureWidth = 512\r\n TextureHeight = 512\r\n"
+        " Coords = Left:0 Top:0 Right:61 Bottom:48\r\nEnd\r\n"
+        "MappedImage Unused\r\n bogus line the mod cannot mend\r\nEnd\r\n";
+    WriteBytes(game / "INIZH.big",
+               MakeBig({{"Data\\INI\\MappedImages\\TextureSize_512\\SCSNCameos.INI", retailBlock}}));
+    WriteBytes(game / "TexturesZH.big", MakeBig({{"Art\\Textures\\SNCameos.tga", "checked by the inspector"}}));
+    // HandCreated loads after TextureSize_512: overriding Coords alone keeps the game's texture size.
+    WriteBytes(mod / "Data" / "INI" / "MappedImages" / "HandCreated" / "Mod.ini",
+               "MappedImage SNTank\r\n Coords = Left:1 Top:1 Right:62 Bottom:49\r\nEnd\r\n"
+               "MappedImage ModA\r\n Texture = ModIcons.tga\r\n TextureWidth = 64\r\n TextureHeight = 64\r\n"
+               " Coords = Left:0 Top:0 Right:8 Bottom:8\r\nEnd\r\n"
+               "MappedImage ModB\r\n Texture = modicons.TGA\r\n TextureWidth = 64\r\n TextureHeight = 64\r\n"
+               " Coords = Left:8 Top:0 Right:16 Bottom:8\r\nEnd\r\n");
+    const GameFileSystem files({{mod.path()}, {game.path()}});
+    LintOptions options;
+    options.textures.emplace(TextureSearch::Places{&files, "English", std::nullopt, {}});
+    std::vector<std::string> inspected;
+    options.inspectTarga = [&](const GameFile& texture) {
+        inspected.push_back(texture.display);
+        TargaFacts facts;
+        facts.width = facts.height = 512;
+        return facts;
+    };
+    Linter linter(std::move(options));
+    for (const auto& file : MappedImageFilesInGameOrder(files, std::nullopt)) {
+        std::string problem;
+        linter.addFile(file.display, *file.read(&problem), file.fromGame);
+    }
+    const std::string retail = (game / "INIZH.big").string() + ":Data\\INI\\MappedImages\\TextureSize_512\\SCSNCameos.INI";
+    const std::string modFile = (mod / "Data/INI/MappedImages/HandCreated/Mod.ini").string();
+    const std::vector<Finding> expected = {
+        {modFile, 1, Severity::Warning,
+         "image 'SNTank' redefines the game's own image 'SNTank' from " + retail +
+             ":1; the game merges this block into it, field by field"},
+        {modFile, 5, Severity::Warning,
+         "texture 'ModIcons.tga' not found in 'Data\\English\\Art\\Textures', 'Art\\Textures' (named by 2 images; "
+         "reported once)"},
+    };
+    EXPECT_EQ(linter.finish(), expected);
+    // The texture of the game's image the mod changed is found in the archive and checked.
+    EXPECT_EQ(inspected, std::vector<std::string>{(game / "TexturesZH.big").string() + ":Art\\Textures\\SNCameos.tga"});
+}
+
+}  // namespace
+}  // namespace vantrel::check
