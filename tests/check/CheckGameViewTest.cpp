@@ -164,43 +164,48 @@ TEST(CheckGameView, CropFindsATextureInsideTheGamesArchive) {
     EXPECT_TRUE(Contains(noTextures.err, "no textures to cut from")) << noTextures.err;
 }
 
-// The README's vantrel-check examples: each "$ vantrel-check" line is run in a folder holding the
-// tree the examples name; the output lines shown under it must be among what it prints, the
-// summary it quotes must be what it says, and the files it names must be written.
+// The documented vantrel-check examples, in the README's vantrel-check section and in the guide:
+// each "$ vantrel-check" line is run in a folder holding the tree the examples name; the output
+// lines shown under it must be among what it prints, the summary it quotes must be what it says,
+// and the files it names must be written.
 TEST(ReadmeExamples, EveryExampleCommandRunsAsShown) {
-    std::ifstream readme(VANTREL_README_PATH);
-    ASSERT_TRUE(readme) << "cannot open " << VANTREL_README_PATH;
-    std::string line;
-    bool inSection = false, inCode = false;
     struct Example {
         std::vector<std::string> arguments;
         std::vector<std::string> shownOutput;
     };
     std::vector<Example> examples;
     std::string summary;
-    while (std::getline(readme, line)) {
-        if (line.starts_with("## ")) inSection = line.starts_with("## vantrel-check");
-        if (!inSection) continue;
-        if (line.starts_with("```")) {
-            inCode = !inCode;
-            continue;
-        }
-        if (!inCode) {
-            const std::string quote = "The summary reads `";
-            if (const auto at = line.find(quote); at != std::string::npos)
-                summary = line.substr(at + quote.size(), line.find('`', at + quote.size()) - at - quote.size());
-            continue;
-        }
-        if (line.starts_with("$ vantrel-check ")) {
-            Example example;
-            std::istringstream words(line.substr(std::string("$ vantrel-check ").size()));
-            for (std::string word; words >> word;) example.arguments.push_back(word);
-            examples.push_back(std::move(example));
-        } else if (!line.empty() && !examples.empty()) {
-            examples.back().shownOutput.push_back(line);
+    // The README: its vantrel-check section only. The guide: all of it.
+    for (const auto& [path, section] : {std::pair<std::string, std::string>{VANTREL_README_PATH, "## vantrel-check"},
+                                        std::pair<std::string, std::string>{VANTREL_CHECK_GUIDE_PATH, ""}}) {
+        std::ifstream document(path);
+        ASSERT_TRUE(document) << "cannot open " << path;
+        std::string line;
+        bool inSection = section.empty(), inCode = false;
+        while (std::getline(document, line)) {
+            if (!section.empty() && line.starts_with("## ")) inSection = line.starts_with(section);
+            if (!inSection) continue;
+            if (line.starts_with("```")) {
+                inCode = !inCode;
+                continue;
+            }
+            if (!inCode) {
+                const std::string quote = "The summary reads `";
+                if (const auto at = line.find(quote); at != std::string::npos)
+                    summary = line.substr(at + quote.size(), line.find('`', at + quote.size()) - at - quote.size());
+                continue;
+            }
+            if (line.starts_with("$ vantrel-check ")) {
+                Example example;
+                std::istringstream words(line.substr(std::string("$ vantrel-check ").size()));
+                for (std::string word; words >> word;) example.arguments.push_back(word);
+                examples.push_back(std::move(example));
+            } else if (!line.empty() && !examples.empty()) {
+                examples.back().shownOutput.push_back(line);
+            }
         }
     }
-    ASSERT_GE(examples.size(), 6u);
+    ASSERT_GE(examples.size(), 9u);
     ASSERT_FALSE(summary.empty());
 
     TempDir dir;
