@@ -2,6 +2,8 @@
 // folders in the game's order, and where textures are looked for.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "BigWriter.h"
 #include "TgaWriter.h"
 #include "check/BigArchive.h"
@@ -28,10 +30,17 @@ std::string Read(const std::optional<GameFile>& file) {
 
 std::vector<std::string> Displays(const std::vector<GameFile>& files, const std::filesystem::path& base) {
     std::vector<std::string> names;
+    // Names under base lose it, and their folder separators read '/' on every system; an
+    // archive's entry name after the ':' keeps its '\\'.
     for (const auto& file : files) {
         std::string name = file.display;
-        const std::string prefix = base.string() + "/";
-        if (name.starts_with(prefix)) name.erase(0, prefix.size());
+        const std::string prefix = base.string();
+        if (name.size() > prefix.size() && name.starts_with(prefix) &&
+            (name[prefix.size()] == '/' || name[prefix.size()] == '\\')) {
+            name.erase(0, prefix.size() + 1);
+            const std::size_t entry = std::min(name.find(':'), name.size());
+            std::replace(name.begin(), name.begin() + static_cast<std::ptrdiff_t>(entry), '\\', '/');
+        }
         names.push_back(name);
     }
     return names;
@@ -137,6 +146,16 @@ TEST_F(GameFiles, LooseFilesWinThenTheFirstArchiveByNameThenTheOriginalGamesArch
     EXPECT_NE(files.problems()[1].text.find("opens only archives that start with 'BIGF'"), std::string::npos);
 }
 
+// Folders whose names differ only in letter case are two folders on Linux, which the game's
+// view joins, and one folder on Windows, spelt as it was first made.
+#ifdef _WIN32
+constexpr const char* kSubFolderIni = "DATA/ini/Sub/a.ini";
+constexpr const char* kTextureSize512 = "data/ini/mappedimages/TextureSize_512/";
+#else
+constexpr const char* kSubFolderIni = "Data/INI/Sub/a.ini";
+constexpr const char* kTextureSize512 = "Data/INI/MappedImages/TextureSize_512/";
+#endif
+
 TEST_F(GameFiles, AFolderListsLooseAndArchivedFilesOnceEachInTheGamesOrder) {
     WriteBytes(mod / "Data" / "INI" / "Sub" / "a.ini", "sub");
     WriteBytes(mod / "Data" / "INI" / "notes.txt", "not an INI file");
@@ -145,7 +164,7 @@ TEST_F(GameFiles, AFolderListsLooseAndArchivedFilesOnceEachInTheGamesOrder) {
               (std::vector<std::string>{"DATA/ini/loose.INI", "!Mod.big:Data\\INI\\Mod.ini",
                                         (game / "INIZH.big").string() + ":data\\ini\\OnlyZH.INI",
                                         (original / "INI.big").string() + ":Data\\INI\\Original.ini",
-                                        (game / "INIZH.big").string() + ":Data\\INI\\Same.ini", "Data/INI/Sub/a.ini"}));
+                                        (game / "INIZH.big").string() + ":Data\\INI\\Same.ini", kSubFolderIni}));
 }
 
 TEST(MappedImageFolders, UserDataThenTextureSize512ThenHandCreatedAndNothingElse) {
@@ -159,13 +178,13 @@ TEST(MappedImageFolders, UserDataThenTextureSize512ThenHandCreatedAndNothingElse
     WriteBytes(user / "INI" / "MappedImages" / "Mine.ini", "");
     WriteBytes(user / "INI" / "MappedImages" / "Sub" / "Deep.ini", "");
     const GameFileSystem files({{mod.path()}, {}});
-    const std::vector<std::string> gameOrder = {
-        "Data/INI/MappedImages/TextureSize_512/a.ini", "Data/INI/MappedImages/TextureSize_512/B.ini",
-        "Data/INI/MappedImages/TextureSize_512/deeper/A.ini", "data/ini/mappedimages/handcreated/Hand.ini"};
+    const std::string size512 = kTextureSize512;
+    const std::vector<std::string> gameOrder = {size512 + "a.ini", size512 + "B.ini", size512 + "deeper/A.ini",
+                                                "data/ini/mappedimages/handcreated/Hand.ini"};
     EXPECT_EQ(Displays(MappedImageFilesInGameOrder(files, std::nullopt), mod.path()), gameOrder);
 
-    std::vector<std::string> withUser = {(user / "INI/MappedImages/Mine.ini").string(),
-                                         (user / "INI/MappedImages/Sub/Deep.ini").string()};
+    std::vector<std::string> withUser = {(user / "INI/MappedImages/Mine.ini").make_preferred().string(),
+                                         (user / "INI/MappedImages/Sub/Deep.ini").make_preferred().string()};
     withUser.insert(withUser.end(), gameOrder.begin(), gameOrder.end());
     EXPECT_EQ(Displays(MappedImageFilesInGameOrder(files, user.path()), mod.path()), withUser);
 
@@ -245,7 +264,7 @@ TEST(LintWithTheGame, AModBlockOverTheGamesImageNamesBothPlacesAndAMissingTextur
         linter.addFile(file.display, *file.read(&problem), file.fromGame);
     }
     const std::string retail = (game / "INIZH.big").string() + ":Data\\INI\\MappedImages\\TextureSize_512\\SCSNCameos.INI";
-    const std::string modFile = (mod / "Data/INI/MappedImages/HandCreated/Mod.ini").string();
+    const std::string modFile = (mod / "Data/INI/MappedImages/HandCreated/Mod.ini").make_preferred().string();
     const std::vector<Finding> expected = {
         {modFile, 1, Severity::Warning,
          "image 'SNTank' redefines the game's own image 'SNTank' from " + retail +
