@@ -69,20 +69,6 @@ struct UsageError {
     std::string text;
 };
 
-std::optional<std::string> ReadWholeFile(const fs::path& path, std::string* problem) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        *problem = std::strerror(errno);
-        return std::nullopt;
-    }
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) {
-        *problem = "read error";
-        return std::nullopt;
-    }
-    return bytes;
-}
-
 // "RRGGBB" to a colour value (red + 256 * green + 65536 * blue).
 std::uint32_t ParseBackground(const std::string& text) {
     if (text.size() != 6 || text.find_first_not_of("0123456789abcdefABCDEF") != std::string::npos)

@@ -31,7 +31,11 @@ std::optional<std::string> GameFile::read(std::string* problem) const {
         if (!bytes) *problem = "cannot read " + display + ": " + *problem;
         return bytes;
     }
-    std::ifstream in(*loose, std::ios::binary);
+    return ReadWholeFile(*loose, problem);
+}
+
+std::optional<std::string> ReadWholeFile(const std::filesystem::path& path, std::string* problem) {
+    std::ifstream in(path, std::ios::binary);
     if (!in) {
         *problem = std::strerror(errno);
         return std::nullopt;

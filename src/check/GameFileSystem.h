@@ -101,4 +101,7 @@ private:
     std::vector<Problem> problems_;
 };
 
+// A loose file's bytes, whole; nullopt with *problem set when it cannot be read.
+std::optional<std::string> ReadWholeFile(const std::filesystem::path& path, std::string* problem);
+
 }  // namespace vantrel::check

@@ -10,26 +10,15 @@
 #include "support/TestData.h"
 #include "targa/Canvas.h"
 #include "TgaWriter.h"
+#include "CheckRun.h"
 
 namespace vantrel::check {
 namespace {
 
 using vantrel::test::TempDir;
 
-struct CommandRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-CommandRun Check(std::vector<std::string> arguments) {
-    arguments.insert(arguments.begin(), "vantrel-check");
-    std::vector<const char*> argv;
-    for (const auto& argument : arguments) argv.push_back(argument.c_str());
-    std::ostringstream out, err;
-    const int status = RunCheckCommand(static_cast<int>(argv.size()), argv.data(), out, err);
-    return {status, out.str(), err.str()};
-}
+using test::Check;
+using test::CommandRun;
 
 QRgb Expected(int x, int y) {
     const auto color = test::DistinctColor(x, y);

@@ -9,6 +9,7 @@
 #include "TgaWriter.h"
 #include "check/CheckCommand.h"
 #include "support/TestData.h"
+#include "CheckRun.h"
 
 namespace vantrel::check {
 namespace {
@@ -17,20 +18,8 @@ using test::MakeBig;
 using test::WriteBytes;
 using vantrel::test::TempDir;
 
-struct CommandRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-CommandRun Check(std::vector<std::string> arguments) {
-    arguments.insert(arguments.begin(), "vantrel-check");
-    std::vector<const char*> argv;
-    for (const auto& argument : arguments) argv.push_back(argument.c_str());
-    std::ostringstream out, err;
-    const int status = RunCheckCommand(static_cast<int>(argv.size()), argv.data(), out, err);
-    return {status, out.str(), err.str()};
-}
+using test::Check;
+using test::CommandRun;
 
 bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
