@@ -29,14 +29,7 @@ cleanup() { wineserver -k 2>/dev/null || true; kill $wm $xvfb 2>/dev/null || tru
 trap 'cleanup; rm -rf "$work"' EXIT
 sleep 0.5
 
-find_window() {
-  for _ in $(seq 1 100); do
-    id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1 || true)
-    [ -n "$id" ] && { echo "$id"; return 0; }
-    sleep 0.1
-  done
-  return 1
-}
+. "$(dirname "$0")/../tests/support/x11-windows.sh"
 window_x() { xdotool getwindowgeometry "$1" | sed -n 's/.*Position: \([0-9-]*\),.*/\1/p'; }
 window_y() { xdotool getwindowgeometry "$1" | sed -n 's/.*Position: [0-9-]*,\([0-9-]*\).*/\1/p'; }
 pixel() { import -window root -crop "1x1+$1+$2" -depth 8 txt:- 2>/dev/null | tail -1 | grep -o 'srgb([0-9,]*)' || true; }

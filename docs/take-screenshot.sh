@@ -28,14 +28,7 @@ cat >"$work/drive.sh" <<'DRIVE'
 #!/usr/bin/env bash
 set -euo pipefail
 build="$1" work="$2" picture="$3"
-find_window() {
-  for _ in $(seq 1 100); do
-    id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1 || true)
-    [ -n "$id" ] && { echo "$id"; return 0; }
-    sleep 0.1
-  done
-  echo "no window named $1" >&2; return 1
-}
+. "$4"
 "$build/bin/vantrel" >"$work/vantrel.log" 2>&1 &
 app=$!
 trap 'kill $app 2>/dev/null || true' EXIT
@@ -47,7 +40,7 @@ dialog=$(find_window '^Open$')
 xdotool windowfocus --sync "$dialog"; xdotool type --delay 5 "$work/Cameos.tga"; xdotool key Return
 sleep 1.5
 # The canvas's top-left corner on the screen: the main window's client area below the menu bar.
-read -r x y < <(xwininfo -id "$main" | awk '/Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4} END {print x, y}')
+read -r x y < <(window_origin "$main")
 # Find the canvas by its first pixel row in a screenshot: the texture's top-left tile is red.
 import -window root "$work/loaded.png"
 origin=$(convert "$work/loaded.png" -crop 400x200+"$x"+"$y" +repage -fill black -fuzz 20% +opaque 'rgb(178,34,34)' \
@@ -65,5 +58,6 @@ ww=$(xwininfo -id "$main" | awk '/Width/ {print $2}') wh=$(xwininfo -id "$main" 
 convert "$work/picked.png" -crop $((ww + 2))x$((wh + 24))+"$wx"+"$wy" +repage "$picture"
 DRIVE
 chmod +x "$work/drive.sh"
-"$root/tests/support/with-window-manager" openbox "$work/drive.sh" "$build" "$work" "$root/docs/vantrel-editor.png"
+"$root/tests/support/with-window-manager" openbox "$work/drive.sh" "$build" "$work" "$root/docs/vantrel-editor.png" \
+  "$root/tests/support/x11-windows.sh"
 echo "take-screenshot: docs/vantrel-editor.png ($(identify -format '%wx%h' "$root/docs/vantrel-editor.png"))"

@@ -59,33 +59,22 @@ cat >"$out/run.sh" <<'RUN'
 #!/usr/bin/env bash
 set -euo pipefail
 out="$1"
+. "$2"
 cd /
 vantrel >"$out/vantrel.log" 2>&1 &
 app=$!
-splash=""
-for _ in $(seq 1 100); do
-  splash=$(xdotool search --onlyvisible --class '^vantrel$' 2>/dev/null | head -1 || true)
-  [ -n "$splash" ] && break
-  sleep 0.1
-done
-[ -n "$splash" ] || { echo "no splash window" >&2; kill $app; exit 1; }
+find_window --class '^vantrel$' >/dev/null || { echo "no splash window" >&2; kill $app; exit 1; }
 sleep 0.3
 import -window root "$out/1-splash.png"
 xdotool key q
-main=""
-for _ in $(seq 1 50); do
-  main=$(xdotool search --onlyvisible --name '^Vantrel 2\.0$' 2>/dev/null | head -1 || true)
-  [ -n "$main" ] && break
-  sleep 0.1
-done
-[ -n "$main" ] || { echo "no main window" >&2; kill $app; exit 1; }
+main=$(find_window '^Vantrel 2\.0$') || { echo "no main window" >&2; kill $app; exit 1; }
 sleep 0.5
 import -window root "$out/2-main.png"
 xprop -id "$main" WM_CLASS
 kill $app
 RUN
 chmod +x "$out/run.sh"
-QTWEBENGINE_DISABLE_SANDBOX=1 "$here/../support/with-window-manager" openbox "$out/run.sh" "$out" >"$out/run.log" 2>&1 \
+QTWEBENGINE_DISABLE_SANDBOX=1 "$here/../support/with-window-manager" openbox "$out/run.sh" "$out" "$here/../support/x11-windows.sh" >"$out/run.log" 2>&1 \
   || { cat "$out/run.log" >&2; fail "vantrel from PATH did not show its splash and main window"; }
 grep -q '"vantrel"' "$out/run.log" || fail "the main window's class is not vantrel: $(cat "$out/run.log")"
 step "vantrel from PATH showed its splash and its main window ($(grep WM_CLASS "$out/run.log"))"

@@ -11,6 +11,8 @@
 # Usage: tests/e2e/windows-journey.sh BUILD_DIR [OUT_DIR]
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
+# shellcheck source=../support/x11-windows.sh
+. "$here/../support/x11-windows.sh"
 build="$(cd "$1" && pwd)"
 out="${2:-$build/e2e-journey}"
 rm -rf "$out"; mkdir -p "$out"; out="$(cd "$out" && pwd)"
@@ -39,17 +41,8 @@ wine "$exe" >"$out/vantrel.log" 2>&1 &
 app=$!
 trap 'kill $app ${wm:-} 2>/dev/null || true' EXIT
 
-find_window() {  # $1 title regex, $2 an id to leave out (the main window shares titles with boxes)
-  for _ in $(seq 1 100); do
-    for id in $(xdotool search --onlyvisible --name "$1" 2>/dev/null || true); do
-      [ "$id" != "${2:-}" ] && { echo "$id"; return 0; }
-    done
-    sleep 0.1
-  done
-  return 1
-}
+
 focus() { xdotool windowfocus --sync "$1" 2>/dev/null || xdotool windowfocus "$1"; sleep 0.3; }
-gone() { for _ in $(seq 1 50); do xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 || return 0; sleep 0.1; done; return 1; }
 
 main=$(find_window '^Vantrel 2\.0$') || fail "the main window did not appear after the splash"
 step "main window $main"
@@ -59,7 +52,7 @@ import -window root "$out/0-started.png"
 focus "$main"; xdotool key ctrl+o
 open=$(find_window '^Open$') || fail "Ctrl+O opened no Open dialog"
 focus "$open"; xdotool type --delay 10 "$(winpath "$out/Icons.tga")"; xdotool key Return
-gone '^Open$' || fail "the Open dialog stayed open"
+window_gone '^Open$' || fail "the Open dialog stayed open"
 sleep 1.5
 import -window root "$out/1-loaded.png"
 
@@ -80,14 +73,14 @@ import -window root "$out/2-picked.png"
 focus "$main"; xdotool key ctrl+e
 input=$(find_window '^Entry Name$') || fail "Ctrl+E asked for no name"
 focus "$input"; xdotool type --delay 10 "Tank one"; xdotool key Return
-gone '^Entry Name$' || fail "the name box stayed open"
+window_gone '^Entry Name$' || fail "the name box stayed open"
 sleep 0.3
 import -window root "$out/3-completed.png"
 
 focus "$main"; xdotool key ctrl+s
 save=$(find_window '^Save As$') || fail "the first Ctrl+S opened no Save As dialog"
 focus "$save"; xdotool type --delay 10 "$(winpath "$out/journey")"; xdotool key Return
-gone '^Save As$' || fail "the Save As dialog stayed open"
+window_gone '^Save As$' || fail "the Save As dialog stayed open"
 sleep 0.5
 [ -f "$out/journey.ini" ] || fail "journey.ini was not written (the default extension is ini)"
 printf 'MappedImage Tank \r\nTexture = Icons.tga\r\nTextureWidth = 200\r\nTextureHeight = 32\r\nCoords = Left:12 Top:4 Right:60 Bottom:20\r\nStatus = NONE\r\nEnd\r\n \r\n' >"$out/expected-block"
@@ -105,12 +98,12 @@ xdotool mousemove $((x0 + 150)) $((y0 + 30)); sleep 0.2; xdotool click 1; sleep 
 focus "$main"; xdotool key ctrl+e
 input=$(find_window '^Entry Name$') || fail "the second Ctrl+E asked for no name"
 focus "$input"; xdotool type --delay 10 "Tank2"; xdotool key Return
-gone '^Entry Name$' || fail "the name box stayed open"
+window_gone '^Entry Name$' || fail "the name box stayed open"
 focus "$main"; xdotool key ctrl+s
 refusal=$(find_window '^Vantrel$' "$main") || fail "a refused save showed no message"
 sleep 0.3; import -window root "$out/4-save-refused.png"
 focus "$refusal"; xdotool key Return
-gone '^Vantrel$' || fail "the refusal message stayed open"
+window_gone '^Vantrel$' || fail "the refusal message stayed open"
 cmp -s "$out/journey.ini" "$out/journey.before" || fail "the refused save changed the file"
 [ -z "$(find "$out" -name '*.tmp')" ] || fail "a temporary file was left behind"
 chmod u+w "$out/journey.ini"
@@ -132,7 +125,7 @@ focus "$main"; xdotool key alt+F4
 question=$(find_window '^Vantrel$' "$main") || fail "closing the window asked nothing"
 focus "$question"; xdotool key n
 sleep 0.5; import -window root "$out/6-main-closed-about-open.png"
-gone '^Vantrel 2\.0$' || fail "No left the main window open"
+window_gone '^Vantrel 2\.0$' || fail "No left the main window open"
 kill -0 $app 2>/dev/null || fail "the program ended while About was still open"
 cmp -s "$out/journey.ini" "$out/journey.before" || fail "No wrote the file"
 focus "$about"; xdotool key Escape

@@ -8,6 +8,8 @@
 # Usage: tests/e2e/windows-window-manager.sh BUILD_DIR [OUT_DIR]
 set -euo pipefail
 build="$(cd "$1" && pwd)"
+# shellcheck source=../support/x11-windows.sh
+. "$(dirname "$0")/../support/x11-windows.sh"
 wm="$(xprop -root -notype _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -o '0x[0-9a-f]*' || true)"
 [ -n "$wm" ] || { echo "windows-window-manager: needs a window manager running" >&2; exit 1; }
 wm_name="$(xprop -id "$wm" -notype _NET_WM_NAME 2>/dev/null | sed -n 's/.*= "\(.*\)"/\1/p')"
@@ -20,14 +22,6 @@ fail() { echo "windows-window-manager ($wm_name): FAILED: $*" >&2; import -windo
 step() { echo "windows-window-manager ($wm_name): $*"; }
 active() { xprop -root -notype _NET_ACTIVE_WINDOW | grep -o '0x[0-9a-f]*' | head -1; }
 states() { xprop -id "$1" -notype _NET_WM_STATE 2>/dev/null || true; }
-find_window() {  # $1 title regex
-  for _ in $(seq 1 100); do
-    id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1 || true)
-    [ -n "$id" ] && { echo "$id"; return 0; }
-    sleep 0.1
-  done
-  return 1
-}
 
 start=$(date +%s%N)
 wine "$exe" >"$out/vantrel.log" 2>&1 &
@@ -35,13 +29,7 @@ app=$!
 trap 'kill $app 2>/dev/null || true' EXIT
 
 # The splash: the program's first window, with no title.
-splash=""
-for _ in $(seq 1 150); do
-  splash=$(xdotool search --onlyvisible --class 'vantrel.exe' 2>/dev/null | head -1 || true)
-  [ -n "$splash" ] && break
-  sleep 0.05
-done
-[ -n "$splash" ] || fail "no splash appeared"
+splash=$(find_window --class 'vantrel\.exe') || fail "no splash appeared"
 shown=$(date +%s%N)
 sleep 0.3
 import -window root "$out/1-splash.png"
@@ -55,8 +43,7 @@ step "the splash was active; a key dismissed it, the main window showed $dismiss
 states "$main" | grep -q SKIP_TASKBAR && fail "the main window has no taskbar entry"
 
 xdotool windowfocus --sync "$main" 2>/dev/null || true; sleep 0.3
-mx=$(xwininfo -id "$main" | sed -n 's/ *Absolute upper-left X: *//p')
-my=$(xwininfo -id "$main" | sed -n 's/ *Absolute upper-left Y: *//p')
+read -r mx my < <(window_origin "$main")
 step "main window $(printf "0x%x" "$main") at $mx, $my"
 # Help is the third menu title (x 69 to 91 in the menu bar); its first item is About, its second
 # the tutorial.
