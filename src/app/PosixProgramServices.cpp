@@ -74,8 +74,9 @@ std::string PosixProgramLocator::FindOnPath(const std::string& name) const {
     std::string_view folders = searchPath ? searchPath : "/usr/local/bin:/usr/bin:/bin";
     while (true) {
         const std::size_t colon = folders.find(':');
-        std::string folder(folders.substr(0, colon));
-        if (folder.empty()) folder = ".";
+        // An empty entry of the search path is the current folder.
+        const std::string_view part = folders.substr(0, colon);
+        const std::string folder = part.empty() ? std::string(".") : std::string(part);
         const std::string candidate = folder + "/" + name;
         if (IsExecutableFile(candidate)) return candidate;
         if (colon == std::string_view::npos) return {};
