@@ -112,7 +112,8 @@ void AddSourceOptions(CLI::App* command, SourceOptions& options) {
                         "first when it holds .ini files, and its Textures folder is searched after the game's");
     command->add_option("--language", options.language,
                         "The game's language, which names the folder Data/<language>/Art/Textures searched first "
-                        "(default English)");
+                        "(default English). Zero Hour only: the original game, told by its first --game folder "
+                        "holding no *ZH.big archive, has no such folder");
     command->add_option("--textures", options.textures,
                         "Folder searched (with its subfolders, by file name in any letter case) for textures not "
                         "found in the game's places. May be repeated; searched in the order given");
@@ -125,6 +126,7 @@ std::optional<TextureSearch> MakeTextureSearch(const SourceOptions& options, con
     TextureSearch::Places places;
     places.game = game;
     places.language = options.language;
+    places.languageFolder = !game || game->kind() == GameKind::ZeroHour;
     if (!options.userData.empty()) places.userData = options.userData;
     for (const auto& folder : options.textures) places.folders.emplace_back(folder);
     return TextureSearch(std::move(places));
@@ -189,6 +191,10 @@ public:
     // folders the game never reads, in an order that is not the game's.
     const std::vector<std::pair<fs::path, fs::path>>& foldersInsideARoot() const { return insideRoot_; }
     const GameFileSystem* game() const { return game_.get(); }
+    // Whose Targa reader decodes the textures: the --game folder's, Zero Hour's without one.
+    GameTargaFlavour flavour() const {
+        return game_ && game_->kind() == GameKind::Generals ? GameTargaFlavour::Generals : GameTargaFlavour::ZeroHour;
+    }
 
 private:
     static fs::path Identity(const fs::path& path) {
@@ -221,7 +227,7 @@ void ReadInto(Linter& linter, const Reading& reading) {
 LintOptions MakeLintOptions(const Reading& reading) {
     LintOptions options;
     options.textures = reading.textures();
-    options.inspectTarga = InspectGameFile;
+    options.inspectTarga = [flavour = reading.flavour()](const GameFile& file) { return InspectGameFileAs(file, flavour); };
     return options;
 }
 
@@ -263,7 +269,7 @@ int RunLint(const std::vector<std::string>& paths, const SourceOptions& sources,
 class FileCutter {
 public:
     FileCutter(const std::string& file, const SourceOptions& sources, std::uint32_t background)
-        : reading_(WithEnclosingRoot(file), sources), cutter_(background), linter_(MakeLintOptions(reading_)) {
+        : reading_(WithEnclosingRoot(file), sources), cutter_(background, reading_.flavour()), linter_(MakeLintOptions(reading_)) {
         if (!reading_.textures())
             throw UsageError{"no textures to cut from: give --textures or --game, or a file inside a mod folder "
                              "(one holding Data/INI/MappedImages or Art/Textures)"};

@@ -78,6 +78,20 @@ GameFileSystem::GameFileSystem(const GameFolders& folders) {
     }
     openArchives(gameFolder);
     for (std::size_t i = 1; i < folders.games.size(); ++i) openArchives({{folders.games[i], true}});
+    if (!folders.games.empty()) kind_ = DetectGameKind(folders.games.front());
+}
+
+GameKind DetectGameKind(const fs::path& gameFolder) {
+    // Zero Hour's engine names its own archives with a ZH ending (it checks for genseczh.big and
+    // musiczh.big where the original game checks gensec.big and music.big; its INI files are in
+    // INIZH.big).
+    std::error_code error;
+    for (auto it = fs::directory_iterator(gameFolder, error); !error && it != fs::directory_iterator();
+         it.increment(error)) {
+        const std::string name = LowerAscii(it->path().filename().string());
+        if (name.size() > 6 && name.ends_with("zh.big")) return GameKind::ZeroHour;
+    }
+    return GameKind::Generals;
 }
 
 std::size_t GameFileSystem::looseFileCount() const {
@@ -119,8 +133,14 @@ void GameFileSystem::openArchives(const std::vector<std::pair<fs::path, bool>>& 
         }
         archives_.push_back(std::move(opened.archive));
         const BigArchive* archive = archives_.back().get();
-        for (const auto& entry : archive->entries())
-            archived_.try_emplace(GameKey(entry.path), ArchivedFile{archive, &entry, archiveFile.fromGame});
+        // Across archives the first opened keeps a path (ArchiveFileSystem::loadIntoDirectoryTree
+        // without overwrite); within one archive ArchiveFile::addFile assigns its map entry by
+        // name, so the last entry of a path wins.
+        for (const auto& entry : archive->entries()) {
+            const ArchivedFile file{archive, &entry, archiveFile.fromGame};
+            auto [it, isNew] = archived_.try_emplace(GameKey(entry.path), file);
+            if (!isNew && it->second.archive == archive) it->second = file;
+        }
     }
 }
 

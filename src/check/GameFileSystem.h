@@ -56,6 +56,15 @@ private:
 // The lower-case form of a game path with '\' between names and no leading separator.
 std::string GameKey(std::string_view path);
 
+// Which game a --game folder holds. The two differ where vantrel-check models them: Zero Hour looks
+// for textures in Data\<language>\Art\Textures first (GameFileClass::Set_Name), the original
+// game does not; Zero Hour's Targa reader leaves a strip of bottom-origin textures upside down.
+enum class GameKind { ZeroHour, Generals };
+
+// Zero Hour when the folder holds an archive whose name ends in "ZH.big" (INIZH.big and the rest of
+// Zero Hour's own), in any letter case; else the original game.
+GameKind DetectGameKind(const std::filesystem::path& gameFolder);
+
 struct GameFolders {
     std::vector<std::filesystem::path> mods;   // searched first, in this order
     std::vector<std::filesystem::path> games;  // --game, in this order
@@ -75,6 +84,9 @@ public:
     std::size_t looseFileCount() const;
 
     std::optional<GameFile> find(std::string_view gamePath) const;
+
+    // The game of the first --game folder; Zero Hour, which mods mostly target, without one.
+    GameKind kind() const { return kind_; }
 
     // The .ini files under the folder and its subfolders, each found as find() finds it, in the
     // order INI::loadDirectory loads them: by path without regard to case, the folder's own files
@@ -99,6 +111,7 @@ private:
     std::vector<std::unique_ptr<BigArchive>> archives_;
     std::map<std::string, ArchivedFile> archived_;  // by GameKey; the winning archive's entry
     std::vector<Problem> problems_;
+    GameKind kind_ = GameKind::ZeroHour;
 };
 
 // A loose file's bytes, whole; nullopt with *problem set when it cannot be read.

@@ -10,7 +10,7 @@ const ImageCutter::Decoded& ImageCutter::decode(const std::string& key, const st
     auto it = decoded_.find(key);
     if (it != decoded_.end()) return it->second;
     Decoded result;
-    const GameTargaResult game = DecodeTargaAsGame(data, size);
+    const GameTargaResult game = DecodeTargaAsGame(data, size, flavour_);
     if (game.outcome == GameTargaOutcome::Loaded)
         result.gameView = GameView(game.image, background_);
     else

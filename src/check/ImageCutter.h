@@ -22,9 +22,12 @@ struct CutImage {
 
 class ImageCutter {
 public:
-    ImageCutter(const TextureFolder& textures, std::uint32_t background) : textures_(&textures), background_(background) {}
+    ImageCutter(const TextureFolder& textures, std::uint32_t background,
+                GameTargaFlavour flavour = GameTargaFlavour::ZeroHour)
+        : textures_(&textures), background_(background), flavour_(flavour) {}
     // For callers that find the textures themselves and hand over their bytes.
-    explicit ImageCutter(std::uint32_t background) : background_(background) {}
+    explicit ImageCutter(std::uint32_t background, GameTargaFlavour flavour = GameTargaFlavour::ZeroHour)
+        : background_(background), flavour_(flavour) {}
 
     // Finds the image's texture in the folder (a cutter made without one reports it not found).
     CutImage cut(const MappedImageState& image);
@@ -45,6 +48,7 @@ private:
 
     const TextureFolder* textures_ = nullptr;
     std::uint32_t background_;
+    GameTargaFlavour flavour_;  // whose Targa reader decodes the textures
     std::map<std::string, Decoded> decoded_;
 };
 

@@ -6,8 +6,8 @@
 
 namespace vantrel::check {
 
-TargaFacts InspectGameFile(const GameFile& file) {
-    if (file.loose) return InspectTarga(*file.loose);
+TargaFacts InspectGameFileAs(const GameFile& file, GameTargaFlavour flavour) {
+    if (file.loose) return InspectTarga(*file.loose, flavour);
     std::string problem;
     const auto bytes = file.read(&problem);
     if (!bytes) {
@@ -15,7 +15,9 @@ TargaFacts InspectGameFile(const GameFile& file) {
         facts.unreadable = problem;
         return facts;
     }
-    return InspectTarga(reinterpret_cast<const std::uint8_t*>(bytes->data()), bytes->size(), file.display);
+    return InspectTarga(reinterpret_cast<const std::uint8_t*>(bytes->data()), bytes->size(), file.display, flavour);
 }
+
+TargaFacts InspectGameFile(const GameFile& file) { return InspectGameFileAs(file, GameTargaFlavour::ZeroHour); }
 
 }  // namespace vantrel::check

@@ -165,13 +165,22 @@ void Linter::reportTexture(const std::string& name, const TextureState& texture,
     if (facts.unreadable) {
         warn("texture " + file + " cannot be read: " + *facts.unreadable);
     } else if (facts.gameLoad == TargaFacts::GameLoad::Fails) {
-        // The reason may already end in the consequence; it is said once, here.
-        std::string reason = facts.gameProblem;
-        for (const std::string_view tail : {"; the game fails to load it and the texture is missing",
-                                            "; the game fails to load it"})
-            if (reason.ends_with(tail)) reason.erase(reason.size() - tail.size());
-        warn("the game fails to load texture " + file + ": " + reason +
-             "; the texture is missing in the game and the images on it show nothing");
+        switch (facts.gameShows) {
+            case GameShows::MissingTexture:
+                warn("the game cannot open texture " + file + ": " + facts.gameProblem +
+                     "; it draws its missing-texture placeholder (a " + std::to_string(kMissingTextureSide) + " x " +
+                     std::to_string(kMissingTextureSide) +
+                     " half-transparent magenta square) instead, so the images on it show magenta");
+                break;
+            case GameShows::UnfilledTexture:
+                warn("the game cannot read the pixels of texture " + file + ": " + facts.gameProblem +
+                     "; it makes the texture at the size its header declares but never fills it, so the images on "
+                     "it show undefined colours");
+                break;
+            default:
+                warn("what the game draws for texture " + file + " is not known: " + facts.gameProblem);
+                break;
+        }
     } else if (facts.readerMessage) {
         const std::string said = OneLine(*facts.readerMessage);
         if (facts.gameLoad == TargaFacts::GameLoad::Loads)
@@ -180,6 +189,9 @@ void Linter::reportTexture(const std::string& name, const TextureState& texture,
         else
             warn("the editor cannot open texture " + file + " (its reader says: " + said + ")");
     }
+    // Drawn, but not all as the file means it.
+    if (!facts.unreadable && facts.gameLoad == TargaFacts::GameLoad::Loads && !facts.gameNote.empty())
+        warn("the game draws texture " + file + " otherwise than the file means it: " + facts.gameNote);
 }
 
 void Linter::checkAgainstTexture(const MappedImageState& image, const TextureState& texture) {

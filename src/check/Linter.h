@@ -12,6 +12,7 @@
 #include "check/MappedImageCollection.h"
 #include "check/GameFileSystem.h"
 #include "check/TextureSearch.h"
+#include "targa/GameTarga.h"
 
 // Lints INI files of MappedImage blocks as the game loads them: files in load order into one
 // image collection, so that names merged across files are found. After the last file every
@@ -29,6 +30,10 @@ struct TargaFacts {
     enum class GameLoad { Unknown, Loads, Fails };
     GameLoad gameLoad = GameLoad::Unknown;
     std::string gameProblem;  // why the game fails to load it
+    GameShows gameShows = GameShows::Unknown;  // what the game draws in its place when it fails
+    // When it loads: what the game draws otherwise than the file means (pixels in undefined
+    // colours, a strip upside down), or empty.
+    std::string gameNote;
 };
 using TargaInspector = std::function<TargaFacts(const GameFile&)>;
 

@@ -294,7 +294,8 @@ private:
         }
         if (hiddenLines == 0) return;
         warning(line.number,
-                "this line ends in a lone CR, not LF: the game reads on to the next LF as one line, so the ';' comment "
+                "this line ends in a lone CR, not LF: the game reads on up to the next LF or 1,028 bytes as one line, so "
+                "the ';' comment "
                 "here hides the " + std::to_string(hiddenLines) + " line(s) after it" +
                     (hiddenBlocks > 0 ? ", with " + std::to_string(hiddenBlocks) + " MappedImage block(s), which the game never reads"
                                       : "") +

@@ -96,23 +96,30 @@ std::optional<PaintedTexture> PaintTexture(const std::filesystem::path& path, st
     return PaintTexture(bytes->data(), bytes->size(), path.string(), startColor, problem);
 }
 
-GameTargaResult DecodeTextureAsGame(const std::filesystem::path& path) {
+GameTargaResult DecodeTextureAsGame(const std::filesystem::path& path, GameTargaFlavour flavour) {
     std::string problem;
     const auto bytes = ReadTextureBytes(path, &problem);
     if (!bytes) {
         GameTargaResult result;
         result.outcome = GameTargaOutcome::Truncated;
-        result.reason = "the file cannot be read (" + problem + ")";
+        result.shows = GameShows::MissingTexture;
+        result.problem = "the file cannot be read (" + problem + ")";
+        result.reason = result.problem + "; " + GameShowsText(result.shows);
         return result;
     }
-    return DecodeTargaAsGame(bytes->data(), bytes->size());
+    return DecodeTargaAsGame(bytes->data(), bytes->size(), flavour);
 }
 
-TargaFacts InspectTarga(const std::uint8_t* data, std::size_t size, const std::string&) {
+TargaFacts InspectTarga(const std::uint8_t* data, std::size_t size, const std::string&, GameTargaFlavour flavour) {
     TargaFacts facts;
-    const GameTargaResult game = DecodeTargaAsGame(data, size);
+    const GameTargaResult game = DecodeTargaAsGame(data, size, flavour);
     facts.gameLoad = game.outcome == GameTargaOutcome::Loaded ? TargaFacts::GameLoad::Loads : TargaFacts::GameLoad::Fails;
-    if (game.outcome != GameTargaOutcome::Loaded) facts.gameProblem = game.reason;
+    if (game.outcome != GameTargaOutcome::Loaded) {
+        facts.gameProblem = game.problem;
+        facts.gameShows = game.shows;
+    } else {
+        facts.gameNote = game.reason;
+    }
 
     std::string problem;
     const auto header = ReadTargaHeaderFields(data, size, &problem);
@@ -137,7 +144,7 @@ TargaFacts InspectTarga(const std::uint8_t* data, std::size_t size, const std::s
     return facts;
 }
 
-TargaFacts InspectTarga(const std::filesystem::path& path) {
+TargaFacts InspectTarga(const std::filesystem::path& path, GameTargaFlavour flavour) {
     std::string problem;
     const auto bytes = ReadTextureBytes(path, &problem);
     if (!bytes) {
@@ -145,9 +152,10 @@ TargaFacts InspectTarga(const std::filesystem::path& path) {
         facts.unreadable = problem;
         facts.gameLoad = TargaFacts::GameLoad::Fails;
         facts.gameProblem = "the file cannot be read (" + problem + ")";
+        facts.gameShows = GameShows::MissingTexture;
         return facts;
     }
-    return InspectTarga(bytes->data(), bytes->size(), path.string());
+    return InspectTarga(bytes->data(), bytes->size(), path.string(), flavour);
 }
 
 }  // namespace vantrel::check

@@ -67,11 +67,13 @@ std::optional<PaintedTexture> PaintTexture(const std::uint8_t* data, std::size_t
 
 // The texture as the game shows it; a file that cannot be read is reported as the game would
 // report it (Truncated, with the reason).
-GameTargaResult DecodeTextureAsGame(const std::filesystem::path& path);
+GameTargaResult DecodeTextureAsGame(const std::filesystem::path& path,
+                                    GameTargaFlavour flavour = GameTargaFlavour::ZeroHour);
 
 // Lint's view of a Targa file: its header size, what the editor's reader reports, and whether the
 // game loads it (gameLoad, gameProblem).
-TargaFacts InspectTarga(const std::filesystem::path& path);
-TargaFacts InspectTarga(const std::uint8_t* data, std::size_t size, const std::string& displayName);
+TargaFacts InspectTarga(const std::filesystem::path& path, GameTargaFlavour flavour = GameTargaFlavour::ZeroHour);
+TargaFacts InspectTarga(const std::uint8_t* data, std::size_t size, const std::string& displayName,
+                        GameTargaFlavour flavour = GameTargaFlavour::ZeroHour);
 
 }  // namespace vantrel::check

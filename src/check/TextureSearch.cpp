@@ -5,15 +5,18 @@
 
 namespace vantrel::check {
 
-TextureSearch::TextureSearch(Places places) : game_(places.game), language_(std::move(places.language)) {
+TextureSearch::TextureSearch(Places places)
+    : game_(places.game), language_(std::move(places.language)), languageFolder_(places.languageFolder) {
     if (places.userData) userTextures_.emplace(*places.userData / "Textures");
     for (const auto& folder : places.folders) folders_.emplace_back(folder);
 }
 
 std::optional<GameFile> TextureSearch::find(std::string_view fileName) const {
     if (game_) {
-        // GameFileClass::Set_Name: the language's folder, then the common one.
-        if (auto file = game_->find("Data\\" + language_ + "\\Art\\Textures\\" + std::string(fileName))) return file;
+        // GameFileClass::Set_Name: the language's folder (Zero Hour's), then the common one.
+        if (languageFolder_)
+            if (auto file = game_->find("Data\\" + language_ + "\\Art\\Textures\\" + std::string(fileName)))
+                return file;
         if (auto file = game_->find("Art\\Textures\\" + std::string(fileName))) return file;
     }
     if (userTextures_) {
@@ -53,7 +56,7 @@ std::string TextureSearch::describe() const {
     std::string places;
     auto add = [&](const std::string& place) { places += (places.empty() ? "" : ", ") + place; };
     if (game_) {
-        add(Quoted("Data\\" + language_ + "\\Art\\Textures"));
+        if (languageFolder_) add(Quoted("Data\\" + language_ + "\\Art\\Textures"));
         add(Quoted("Art\\Textures"));
     }
     if (userTextures_) add(Quoted(userTextures_->folder().string()));

@@ -11,7 +11,8 @@
 // Where the textures that MappedImage blocks name are found.
 //
 // In the game's file system (GameFileClass::Set_Name): Data\<language>\Art\Textures\<name>
-// first, then Art\Textures\<name>, each loose before archived; then <user data>\Textures\<name>.
+// first (Zero Hour only: the original game's Set_Name has no language folder), then
+// Art\Textures\<name>, each loose before archived; then <user data>\Textures\<name>.
 // A name ending in .tga is looked for as the .dds of the same name first, along the same places,
 // since the game's texture loader opens that in its place (DDSFileClass, through the same
 // GameFileClass lookup). After the game's places come the --textures folders, each searched (with
@@ -30,10 +31,12 @@ public:
         std::string language = "English";
         std::optional<std::filesystem::path> userData;
         std::vector<std::filesystem::path> folders;  // --textures
+        bool languageFolder = true;  // Zero Hour's Data\<language>\Art\Textures is searched
     };
     explicit TextureSearch(Places places);
     // Only the one folder, searched by file name as --textures is.
-    explicit TextureSearch(const std::filesystem::path& folder) : TextureSearch(Places{nullptr, "English", std::nullopt, {folder}}) {}
+    explicit TextureSearch(const std::filesystem::path& folder)
+        : TextureSearch(Places{nullptr, "English", std::nullopt, {folder}}) {}
 
     FoundTexture lookup(std::string_view textureName) const;
 
@@ -45,6 +48,7 @@ private:
 
     const GameFileSystem* game_;
     std::string language_;
+    bool languageFolder_;
     std::optional<LooseFolder> userTextures_;
     std::vector<TextureFolder> folders_;
 };

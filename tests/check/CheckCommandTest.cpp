@@ -28,7 +28,10 @@ QRgb Expected(int x, int y) {
 class CheckCommand : public ::testing::Test {
 protected:
     void SetUp() override {
-        test::WriteBytes(dir / "textures" / "Icons.tga", test::MakeTarga24(20, 12, test::DistinctColor));
+        // Top row first: Zero Hour's reader leaves rows of 60 bytes partly upside down only when the
+        // bottom row comes first.
+        test::WriteBytes(dir / "textures" / "Icons.tga",
+                         test::MakeTarga24(20, 12, test::DistinctColor, test::RowOrder::TopDown));
         test::WriteBytes(dir / "icons.ini",
                          "MappedImage Plain\r\n Texture = Icons.tga\r\n TextureWidth = 20\r\n TextureHeight = 12\r\n"
                          " Coords = Left:2 Top:1 Right:9 Bottom:5\r\nEnd\r\n"

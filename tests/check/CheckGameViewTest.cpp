@@ -135,6 +135,39 @@ TEST(CheckGameView, AFolderInsideAModIsReadAsGivenWithANoteNamingTheRoot) {
     EXPECT_FALSE(Contains(Check({"lint", (dir / "MyMod").string()}).out, "TextureSize_256"));
 }
 
+// Zero Hour looks in Data/<language>/Art/Textures first and leaves a strip of bottom-origin
+// textures upside down; the original game does neither. The game is told by its first --game folder.
+TEST(CheckGameView, TheLanguageFolderAndTheRowStripAreZeroHoursOnly) {
+    TempDir dir;
+    BuildExampleTree(dir.path());
+    WriteBytes(dir / "Mod3/Data/INI/MappedImages/HandCreated/Tank.ini",
+               "MappedImage Tank\r\n Texture = Tank.tga\r\n TextureWidth = 16\r\n TextureHeight = 16\r\n"
+               " Coords = Left:0 Top:0 Right:8 Bottom:8\r\nEnd\r\n"
+               "MappedImage Strip\r\n Texture = Strip.tga\r\n TextureWidth = 20\r\n TextureHeight = 4\r\n"
+               " Coords = Left:0 Top:0 Right:8 Bottom:4\r\nEnd\r\n");
+    const auto top = test::RowOrder::TopDown;
+    WriteBytes(dir / "Mod3/Art/Textures/Tank.tga", test::MakeTarga24(8, 8, test::DistinctColor, top));
+    WriteBytes(dir / "Mod3/Data/English/Art/Textures/Tank.tga", test::MakeTarga24(16, 16, test::DistinctColor, top));
+    WriteBytes(dir / "Mod3/Art/Textures/Strip.tga", test::MakeTarga24(20, 4, test::DistinctColor));  // rows of 60 bytes
+    const std::string ini = (dir / "Mod3/Data/INI/MappedImages/HandCreated/Tank.ini").string();
+    const std::string strip = ini + ":8: warning: the game draws texture '" +
+                              (dir / "Mod3/Art/Textures/Strip.tga").string() +
+                              "' otherwise than the file means it: its rows are 60 bytes long, not a multiple of 16, "
+                              "and the game turns the picture upright 16 bytes at a time: the last 12 bytes of every "
+                              "row (4 pixels) stay upside down at the right edge\n";
+
+    for (const auto& game : {std::string(), std::string("ZeroHour")}) {
+        SCOPED_TRACE(game);
+        std::vector<std::string> arguments = {"lint", (dir / "Mod3").string()};
+        if (!game.empty()) arguments.insert(arguments.end(), {"--game", (dir / game).string()});
+        const CommandRun run = Check(arguments);
+        EXPECT_EQ(run.out, strip);  // the English 16 x 16 Tank.tga is the one checked
+    }
+    const CommandRun generals = Check({"lint", (dir / "Mod3").string(), "--game", (dir / "Generals").string()});
+    EXPECT_EQ(generals.out, ini + ":3: warning: TextureWidth and TextureHeight say 16 x 16, but '" +
+                                (dir / "Mod3/Art/Textures/Tank.tga").string() + "' is 8 x 8\n");
+}
+
 TEST(CheckGameView, CropFindsATextureInsideTheGamesArchive) {
     TempDir dir;
     BuildExampleTree(dir.path());

@@ -109,8 +109,11 @@ protected:
     void SetUp() override {
         WriteBytes(game / "INIZH.big", MakeBig({{"Data\\INI\\Same.ini", "INIZH.big"},
                                                 {"data\\ini\\OnlyZH.INI", "INIZH.big"},
-                                                {"Data\\INI\\Loose.ini", "INIZH.big"}}));
-        WriteBytes(game / "W3DZH.big", MakeBig({{"DATA/INI/same.ini", "W3DZH.big"}, {"Data\\INI\\Mod.ini", "W3DZH.big"}}));
+                                                {"Data\\INI\\Loose.ini", "INIZH.big"},
+                                                {"Data\\INI\\Twice.ini", "INIZH.big, first entry"},
+                                                {"data\\ini\\TWICE.ini", "INIZH.big, second entry"}}));
+        WriteBytes(game / "W3DZH.big", MakeBig({{"DATA/INI/same.ini", "W3DZH.big"}, {"Data\\INI\\Mod.ini", "W3DZH.big"},
+                                                {"Data\\INI\\Twice.ini", "W3DZH.big"}}));
         WriteBytes(game / "Data" / "INI" / "Loose.ini", "game loose");
         WriteBytes(game / "Broken.big", "BIGF");
         WriteBytes(game / "Later.big", MakeBig({{"Data\\INI\\Later.ini", "BIG4 archive"}}, "BIG4"));
@@ -132,6 +135,8 @@ TEST_F(GameFiles, LooseFilesWinThenTheFirstArchiveByNameThenTheOriginalGamesArch
     EXPECT_EQ(Read(files.find("data/ini/SAME.ini")), "INIZH.big");        // INIZH.big opens before W3DZH.big
     EXPECT_EQ(Read(files.find("Data\\INI\\Mod.ini")), "!Mod.big");        // '!' sorts before letters
     EXPECT_EQ(Read(files.find("Data\\INI\\OnlyZH.ini")), "INIZH.big");
+    // Within one archive the last entry of a path wins; across archives the first archive still does.
+    EXPECT_EQ(Read(files.find("Data\\INI\\Twice.ini")), "INIZH.big, second entry");
     EXPECT_EQ(Read(files.find("Data\\INI\\Original.ini")), "original INI.big");
     EXPECT_EQ(Read(files.find("Data\\INI\\OriginalLoose.ini")), "(not found)");  // only its archives are seen
     EXPECT_EQ(Read(files.find("Data\\INI\\Later.ini")), "(not found)");          // a BIG4 archive is left out
@@ -144,6 +149,16 @@ TEST_F(GameFiles, LooseFilesWinThenTheFirstArchiveByNameThenTheOriginalGamesArch
     EXPECT_NE(files.problems()[0].text.find("offset 0x4"), std::string::npos) << files.problems()[0].text;
     EXPECT_EQ(files.problems()[1].archive, game / "Later.big");
     EXPECT_NE(files.problems()[1].text.find("opens only archives that start with 'BIGF'"), std::string::npos);
+}
+
+TEST_F(GameFiles, ZeroHourIsToldFromTheOriginalGameByItsZhArchives) {
+    EXPECT_EQ(DetectGameKind(game.path()), GameKind::ZeroHour);
+    EXPECT_EQ(DetectGameKind(original.path()), GameKind::Generals);
+    EXPECT_EQ(make().kind(), GameKind::ZeroHour);
+    EXPECT_EQ(GameFileSystem({{mod.path()}, {original.path(), game.path()}}).kind(), GameKind::Generals);
+    EXPECT_EQ(GameFileSystem({{mod.path()}, {}}).kind(), GameKind::ZeroHour);  // no game folder: Zero Hour
+    WriteBytes(original / "inizh.BIG", "");
+    EXPECT_EQ(DetectGameKind(original.path()), GameKind::ZeroHour);
 }
 
 // Folders whose names differ only in letter case are two folders on Linux, which the game's
@@ -164,7 +179,8 @@ TEST_F(GameFiles, AFolderListsLooseAndArchivedFilesOnceEachInTheGamesOrder) {
               (std::vector<std::string>{"DATA/ini/loose.INI", "!Mod.big:Data\\INI\\Mod.ini",
                                         (game / "INIZH.big").string() + ":data\\ini\\OnlyZH.INI",
                                         (original / "INI.big").string() + ":Data\\INI\\Original.ini",
-                                        (game / "INIZH.big").string() + ":Data\\INI\\Same.ini", kSubFolderIni}));
+                                        (game / "INIZH.big").string() + ":Data\\INI\\Same.ini",
+                                        (game / "INIZH.big").string() + ":data\\ini\\TWICE.ini", kSubFolderIni}));
 }
 
 TEST(MappedImageFolders, UserDataThenTextureSize512ThenHandCreatedAndNothingElse) {

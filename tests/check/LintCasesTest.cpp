@@ -142,7 +142,8 @@ std::vector<LintCase> Warnings() {
              for (std::size_t at; (at = file.find("\r\n")) != std::string::npos;) file.erase(at + 1, 1);
              return file;
          }(),
-         {{1, W, "this line ends in a lone CR, not LF: the game reads on to the next LF as one line, so the ';' "
+         {{1, W, "this line ends in a lone CR, not LF: the game reads on up to the next LF or 1,028 bytes as one "
+                 "line, so the ';' "
                  "comment here hides the 7 line(s) after it, with 1 MappedImage block(s), which the game never "
                  "reads (save the file with CR LF or LF line ends)"}}},
         {"StatusNoneThenAWord", Block("A", {"  Status = NONE ROTATED_90_CLOCKWISE"}),

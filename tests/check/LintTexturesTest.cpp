@@ -2,6 +2,8 @@
 // Targa reader.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "FindingPrinter.h"
 #include "check/Linter.h"
 #include "check/InspectGameFile.h"
@@ -65,11 +67,15 @@ TEST_F(LintTextures, SizeThatDiffersFromTheHeaderAndRectangleOutsideTheTexture) 
 
 TEST_F(LintTextures, TexturesNotFoundShadowedUnreadableOrNotLoadedByTheGameAreReportedOncePerTexture) {
     test::WriteBytes(dir / "truncated.tga", test::MakeTarga24(16, 16, test::DistinctColor).substr(0, 18 + 100));
+    // A whole file whose Targa 2.0 footer places the extension area past its end.
+    std::string footer = test::MakeTarga24(16, 16, test::DistinctColor, test::RowOrder::TopDown);
+    footer += std::string("\x00\x10\x00\x00\x00\x00\x00\x00", 8) + "TRUEVISION-XFILE" + std::string(".\0", 2);
+    test::WriteBytes(dir / "footer.tga", footer);
     const auto findings = lint(Block("A", "missing.tga", 16, 16) + Block("B", "shadowed.tga", 16, 16) +
                                Block("C", "short.tga", 16, 16) + Block("D", "truncated.tga", 16, 16) +
                                Block("E", "Missing.TGA", 16, 16) + Block("F", "truncated.tga", 16, 16) +
-                               Block("G", "gone.dds", 16, 16));
-    ASSERT_EQ(findings.size(), 5u) << ::testing::PrintToString(findings);
+                               Block("G", "gone.dds", 16, 16) + Block("H", "footer.tga", 16, 16));
+    ASSERT_EQ(findings.size(), 6u) << ::testing::PrintToString(findings);
     EXPECT_EQ(findings[0], (Finding{"t.ini", 2, Severity::Warning,
                                     "texture 'missing.tga' not found in '" + dir.path().string() +
                                         "' (named by 2 images; reported once)"}));
@@ -82,14 +88,35 @@ TEST_F(LintTextures, TexturesNotFoundShadowedUnreadableOrNotLoadedByTheGameAreRe
                                         " cannot be read: the file is shorter than a Targa header (18 bytes)"}));
     // In the game's terms, said once, and no size checks on a texture the game does not have.
     EXPECT_EQ(findings[3].line, 20);
-    EXPECT_TRUE(findings[3].text.starts_with("the game fails to load texture " + quoted("truncated.tga") + ": "))
-        << findings[3].text;
-    EXPECT_TRUE(findings[3].text.ends_with(
-        "; the texture is missing in the game and the images on it show nothing (named by 2 images; reported once)"))
-        << findings[3].text;
-    EXPECT_EQ(findings[3].text.find("fails to load it"), std::string::npos) << findings[3].text;
+    // The pixels fail after the texture was made: drawn unfilled.
+    EXPECT_EQ(findings[3].text,
+              "the game cannot read the pixels of texture " + quoted("truncated.tga") +
+                  ": the file ends after 100 of the 768 bytes of pixel data its header declares; it makes the texture "
+                  "at the size its header declares but never fills it, so the images on it show undefined colours "
+                  "(named by 2 images; reported once)");
     EXPECT_EQ(findings[4], (Finding{"t.ini", 38, Severity::Warning,
                                     "texture 'gone.dds' not found in '" + dir.path().string() + "'"}));
+    // The file fails to open: the placeholder.
+    EXPECT_EQ(findings[5],
+              (Finding{"t.ini", 44, Severity::Warning,
+                       "the game cannot open texture " + quoted("footer.tga") +
+                           ": the Targa 2.0 footer places the extension area at byte 4096, and its 495 bytes do not fit "
+                           "in the file's 812; it draws its missing-texture placeholder (a 128 x 128 "
+                           "half-transparent magenta square) instead, so the images on it show magenta"}));
+}
+
+TEST_F(LintTextures, ATextureDrawnPartlyInUndefinedColoursIsAWarning) {
+    // 16 x 16 at 8 bits through a colour map of two 16-bit entries.
+    std::string mapped = {0, 1, 1, 0, 0, 2, 0, 16, 0, 0, 0, 0, 16, 0, 16, 0, 8, 0x20};
+    mapped += std::string(4, '\x11') + std::string(256, '\x01');
+    test::WriteBytes(dir / "mapped.tga", mapped);
+    const auto findings = lint(Block("A", "mapped.tga", 16, 16));
+    const std::string said = "the game draws texture " + quoted("mapped.tga") +
+                             " otherwise than the file means it: its colour map has 16-bit entries, and the game "
+                             "draws colour-mapped pixels through 24- or 32-bit entries only: it never writes the 256 "
+                             "pixels and they show in undefined colours (shown here as black)";
+    EXPECT_EQ(std::count_if(findings.begin(), findings.end(), [&](const Finding& f) { return f.text == said; }), 1)
+        << ::testing::PrintToString(findings);
 }
 
 TEST_F(LintTextures, AGreyscaleTextureTheEditorCannotOpenIsOneTheGameDraws) {
@@ -118,8 +145,8 @@ TEST_F(LintTextures, ATextureInsideAnArchiveIsReadInPlaceAndChecked) {
     ASSERT_EQ(findings.size(), 2u) << ::testing::PrintToString(findings);
     EXPECT_EQ(findings[0], (Finding{"t.ini", 3, Severity::Warning,
                                     "TextureWidth and TextureHeight say 64 x 16, but '" + packed + "' is 32 x 16"}));
-    EXPECT_TRUE(findings[1].text.starts_with("the game fails to load texture '" + (dir / "game" / "TexturesZH.big").string() +
-                                             ":Art\\Textures\\Cut.tga': "))
+    EXPECT_TRUE(findings[1].text.starts_with("the game cannot read the pixels of texture '" +
+                                             (dir / "game" / "TexturesZH.big").string() + ":Art\\Textures\\Cut.tga': "))
         << findings[1].text;
 }
 

@@ -24,16 +24,15 @@ TEST(TextureFacts, AGreyscaleTextureIsRejectedByTheEditorButLoadedByTheGame) {
     EXPECT_EQ(facts.gameProblem, "");
 }
 
-TEST(TextureFacts, ATruncatedTextureIsPaintedByTheEditorButMissingInTheGame) {
+TEST(TextureFacts, ATruncatedTextureIsPaintedByTheEditorButLeftUnfilledInTheGame) {
     std::string cut = test::MakeTarga24(8, 4, test::DistinctColor);
     cut.resize(cut.size() - 7);
     const TargaFacts facts = Inspect(cut);
     EXPECT_FALSE(facts.unreadable);
     EXPECT_FALSE(facts.readerMessage);
     EXPECT_EQ(facts.gameLoad, TargaFacts::GameLoad::Fails);
-    EXPECT_EQ(facts.gameProblem,
-              "the file ends after 89 of the 96 bytes of pixel data its header declares; the game fails to load it and "
-              "the texture is missing");
+    EXPECT_EQ(facts.gameProblem, "the file ends after 89 of the 96 bytes of pixel data its header declares");
+    EXPECT_EQ(facts.gameShows, GameShows::UnfilledTexture);
 }
 
 TEST(TextureFacts, TheFileAndItsBytesGiveTheSameFacts) {
@@ -51,6 +50,7 @@ TEST(TextureFacts, TheFileAndItsBytesGiveTheSameFacts) {
     const TargaFacts missing = InspectTarga(dir / "none.tga");
     EXPECT_TRUE(missing.unreadable);
     EXPECT_EQ(missing.gameLoad, TargaFacts::GameLoad::Fails);
+    EXPECT_EQ(missing.gameShows, GameShows::MissingTexture);
 }
 
 }  // namespace

@@ -40,7 +40,12 @@ Bytes Stored24(int width, int height, int descriptor) {
     return TargaFile(fields, data);
 }
 
-GameTargaResult Game(const Bytes& bytes) { return DecodeTargaAsGame(bytes.data(), bytes.size()); }
+// By the original game's rules, whose row swap is whole: the tests of other rules stay free of
+// Zero Hour's right-edge strip, which has tests of its own.
+GameTargaResult Game(const Bytes& bytes) {
+    return DecodeTargaAsGame(bytes.data(), bytes.size(), GameTargaFlavour::Generals);
+}
+GameTargaResult ZeroHour(const Bytes& bytes) { return DecodeTargaAsGame(bytes.data(), bytes.size()); }
 
 std::uint32_t At(const DecodedTexture& image, int x, int y) {
     return image.pixels[static_cast<std::size_t>(y) * image.width + x];
@@ -128,15 +133,20 @@ TEST(GameTarga, ThirtyTwoBitColourMapEntriesAreTakenInReverseByteOrder) {
     EXPECT_EQ(At(game.image, 0, 1), (1u << 24) | (101u << 16) | (199u << 8) | 51u);
 }
 
-TEST(GameTarga, PixelsOutsideAShortColourMapAreNamedAndOtherEntryDepthsAreRefused) {
+TEST(GameTarga, PixelsOutsideAShortColourMapOrThroughSixteenBitEntriesAreNamedAsUndefined) {
     const GameTargaResult shortMap = Game(ColorMapped(0, 2, 24, {0, 1, 7, 7, 9, 1, 0, 0}, 4, 2));
     ASSERT_EQ(shortMap.outcome, GameTargaOutcome::Loaded);
     EXPECT_NE(shortMap.reason.find("3 pixels use colour-map entries the file does not give"), std::string::npos)
         << shortMap.reason;
 
+    // Entries of 16 bits: the texture is drawn, but no pixel is ever written.
     const GameTargaResult sixteen = Game(ColorMapped(0, 4, 16, {0, 1, 2, 3, 0, 1, 2, 3}, 4, 2));
-    EXPECT_EQ(sixteen.outcome, GameTargaOutcome::Unsupported);
+    ASSERT_EQ(sixteen.outcome, GameTargaOutcome::Loaded);
+    EXPECT_EQ(sixteen.shows, GameShows::Picture);
     EXPECT_NE(sixteen.reason.find("16-bit entries"), std::string::npos) << sixteen.reason;
+    EXPECT_NE(sixteen.reason.find("never writes the 8 pixels and they show in undefined colours"), std::string::npos)
+        << sixteen.reason;
+    for (const std::uint32_t pixel : sixteen.image.pixels) EXPECT_EQ(pixel, kOpaque);
 
     // 256 entries of 32 bits from entry 1 overrun the game's 1,024-byte table.
     const GameTargaResult overrun = Game(ColorMapped(1, 256, 32, Bytes(4, 0), 2, 2));
@@ -186,7 +196,9 @@ TEST(GameTarga, AShortFileIsTheGamesFailureWithAReasonWhileTheEditorPaintsZeros)
     const GameTargaResult cut = Game(raw);
     EXPECT_EQ(cut.outcome, GameTargaOutcome::Truncated);
     EXPECT_NE(cut.reason.find("ends after 31 of the 36 bytes of pixel data"), std::string::npos) << cut.reason;
-    EXPECT_NE(cut.reason.find("the game fails to load it"), std::string::npos) << cut.reason;
+    // Targa::Load fails after the surface was made: the game draws it unfilled.
+    EXPECT_EQ(cut.shows, GameShows::UnfilledTexture);
+    EXPECT_NE(cut.reason.find("at the size its header declares but never fills it"), std::string::npos) << cut.reason;
     Canvas canvas(PackColor(9, 9, 9), 4, 3);
     EXPECT_EQ(LoadBytes(raw, canvas).message(), "");
     EXPECT_EQ(EditorAt(canvas, 3, 0), Argb(0, 0, 0));  // the last stored pixel, read as zeros
@@ -197,6 +209,7 @@ TEST(GameTarga, AShortFileIsTheGamesFailureWithAReasonWhileTheEditorPaintsZeros)
     runLength.height = 4;
     const GameTargaResult packet = Game(TargaFile(runLength, {0x0F, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
     EXPECT_EQ(packet.outcome, GameTargaOutcome::Truncated);
+    EXPECT_EQ(packet.shows, GameShows::UnfilledTexture);
     EXPECT_NE(packet.reason.find("ends inside a packet after 0 of the 16 pixels"), std::string::npos) << packet.reason;
 
     // The game's reader first looks for a Targa 2.0 footer 26 bytes before the end.
@@ -204,7 +217,12 @@ TEST(GameTarga, AShortFileIsTheGamesFailureWithAReasonWhileTheEditorPaintsZeros)
     const GameTargaResult small = Game(TargaFile(tiny, {1, 2, 3}));
     EXPECT_EQ(small.outcome, GameTargaOutcome::Truncated);
     EXPECT_NE(small.reason.find("Targa 2.0 footer"), std::string::npos) << small.reason;
+    // Targa::Open fails: the engine's missing-texture placeholder is drawn instead.
+    EXPECT_EQ(small.shows, GameShows::MissingTexture);
+    EXPECT_NE(small.reason.find("missing-texture placeholder (a 128 x 128 half-transparent magenta square)"),
+              std::string::npos) << small.reason;
     EXPECT_EQ(Game(Bytes(10, 0)).outcome, GameTargaOutcome::Truncated);
+    EXPECT_EQ(Game(Bytes(10, 0)).shows, GameShows::MissingTexture);
 
     // A footer that places the extension area past the end.
     Bytes footer = Stored24(4, 3, 0);
@@ -212,6 +230,7 @@ TEST(GameTarga, AShortFileIsTheGamesFailureWithAReasonWhileTheEditorPaintsZeros)
     for (const char c : std::string("TRUEVISION-XFILE")) footer.push_back(static_cast<std::uint8_t>(c));
     Append(footer, {'.', 0});
     EXPECT_EQ(Game(footer).outcome, GameTargaOutcome::Truncated);
+    EXPECT_EQ(Game(footer).shows, GameShows::MissingTexture);
     footer[footer.size() - 26 + 1] = 0;  // extension offset 0: no extension area, nothing to read
     EXPECT_EQ(Game(footer).outcome, GameTargaOutcome::Loaded);
 }
@@ -269,23 +288,76 @@ TEST(GameTarga, AlphaIsKeptAsTheGamesFormatsHoldIt) {
     EXPECT_EQ(At(game8.image, 7, 0), 0xFF000000u);
 }
 
+// 0xAARRGGBB with the blue byte from one colour and green and red from another: a pixel cut by
+// the end of the 16-byte swap.
+std::uint32_t BlueOfGreenRedOf(std::uint32_t blueFrom, std::uint32_t rest) {
+    return (rest & 0xFFFFFF00u) | (blueFrom & 0xFFu);
+}
+
+TEST(GameTarga, ZeroHourLeavesTheLastRowBytesPastAMultipleOfSixteenUpsideDownInBottomOriginFiles) {
+    // 6 x 2 at 24 bits: rows of 18 bytes. Bytes 0-15 are swapped, 16 and 17 (green and red of the
+    // last pixel) stay: the cut falls inside the pixel. Mirrored files are mirrored first, so the
+    // strip is at the right edge of the picture for both.
+    for (const int descriptor : {0x00, 0x10}) {
+        SCOPED_TRACE(descriptor);
+        const GameTargaResult game = ZeroHour(Stored24(6, 2, descriptor));
+        ASSERT_EQ(game.outcome, GameTargaOutcome::Loaded) << game.reason;
+        for (int y = 0; y < 2; ++y)
+            for (int x = 0; x < 5; ++x) EXPECT_EQ(At(game.image, x, y), Meant(x, y)) << x << "," << y;
+        EXPECT_EQ(At(game.image, 5, 0), BlueOfGreenRedOf(Meant(5, 0), Meant(5, 1)));
+        EXPECT_EQ(At(game.image, 5, 1), BlueOfGreenRedOf(Meant(5, 1), Meant(5, 0)));
+        EXPECT_NE(game.reason.find("the last 2 bytes of every row (the cut falls inside a pixel) stay upside down"),
+                  std::string::npos) << game.reason;
+    }
+    // 8 x 3 at 32 bits: rows of 32 bytes, all swapped; 5 x 3 at 24 bits: rows of 15 bytes, none.
+    TargaFields fields;
+    fields.width = 8;
+    fields.height = 3;
+    fields.bitsPerPixel = 32;
+    Bytes data;
+    for (int i = 0; i < 8 * 3; ++i) Append(data, {i, i, i, 255});
+    const GameTargaResult whole = ZeroHour(TargaFile(fields, data));
+    ASSERT_EQ(whole.outcome, GameTargaOutcome::Loaded);
+    EXPECT_EQ(whole.reason, "");
+    EXPECT_EQ(At(whole.image, 7, 0), Argb(23, 23, 23));  // the last stored pixel, top right
+    const GameTargaResult none = ZeroHour(Stored24(5, 3, 0));
+    for (int y = 0; y < 3; ++y)
+        for (int x = 0; x < 5; ++x) EXPECT_EQ(At(none.image, x, y), Meant(x, 2 - y)) << x << "," << y;
+    EXPECT_NE(none.reason.find("the whole picture stays upside down"), std::string::npos) << none.reason;
+    // Top-origin files are not swapped at all, and the original game swaps whole rows.
+    for (const Bytes& file : {Stored24(6, 2, 0x20), Stored24(6, 2, 0x30)}) {
+        const GameTargaResult upright = ZeroHour(file);
+        EXPECT_EQ(upright.reason, "");
+        for (int y = 0; y < 2; ++y)
+            for (int x = 0; x < 6; ++x) EXPECT_EQ(At(upright.image, x, y), Meant(x, y));
+    }
+    const GameTargaResult original = Game(Stored24(6, 2, 0));
+    EXPECT_EQ(original.reason, "");
+    for (int y = 0; y < 2; ++y)
+        for (int x = 0; x < 6; ++x) EXPECT_EQ(At(original.image, x, y), Meant(x, y));
+}
+
 TEST(GameTarga, WhatTheGameDoesNotLoad) {
     TargaFields fields;
     fields.width = 2;
     fields.height = 2;
     const Bytes pixels(12, 0);
 
+    // Refused by Targa::Load or the loader once the surface exists: drawn unfilled.
     fields.bitsPerPixel = 15;
     EXPECT_EQ(Game(TargaFile(fields, pixels)).outcome, GameTargaOutcome::Unsupported);
+    EXPECT_EQ(Game(TargaFile(fields, pixels)).shows, GameShows::UnfilledTexture);
     fields.bitsPerPixel = 24;
     fields.imageType = 0;
     EXPECT_EQ(Game(TargaFile(fields, pixels)).outcome, GameTargaOutcome::Unsupported);
+    EXPECT_EQ(Game(TargaFile(fields, pixels)).shows, GameShows::UnfilledTexture);
     fields.imageType = 2;
     fields.height = 0;
     EXPECT_NE(Game(TargaFile(fields, pixels)).reason.find("no pixels"), std::string::npos);
     fields.height = 2;
     fields.idLength = 200;  // a signed byte to the game: a step backwards
     EXPECT_EQ(Game(TargaFile(fields, Bytes(212, 0))).outcome, GameTargaOutcome::Unsupported);
+    EXPECT_EQ(Game(TargaFile(fields, Bytes(212, 0))).shows, GameShows::MissingTexture);
 
     // The first bytes of a PNG file.
     const Bytes png = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A, 0, 0, 0, 0x0D, 'I', 'H', 'D', 'R',
@@ -293,6 +365,12 @@ TEST(GameTarga, WhatTheGameDoesNotLoad) {
     const GameTargaResult notTarga = Game(png);
     EXPECT_EQ(notTarga.outcome, GameTargaOutcome::NotTarga);
     EXPECT_NE(notTarga.reason.find("not a Targa file"), std::string::npos) << notTarga.reason;
+    EXPECT_EQ(notTarga.shows, GameShows::MissingTexture);  // its ID length, 137, fails the open
+    fields.idLength = 0;
+    Bytes typeZero = TargaFile(fields, pixels);
+    typeZero[2] = 12;  // an image type the format does not define, in a file that opens
+    EXPECT_EQ(Game(typeZero).outcome, GameTargaOutcome::NotTarga);
+    EXPECT_EQ(Game(typeZero).shows, GameShows::UnfilledTexture);
     EXPECT_TRUE(WhyNotATargaFile(png.data(), png.size()).has_value());
     EXPECT_TRUE(WhyNotATargaFile(pixels.data(), 0).has_value());
     const Bytes targa = Stored24(2, 2, 0);
