@@ -18,11 +18,10 @@ convert -size 1984x2117 plasma:fractal -seed 7 -depth 8 -fill 'rgb(7,8,9)' -draw
   "$work/big.png"
 "$here/../tests/e2e/make-tga.sh" "$work/big.png" "$work/big.tga"
 
-display=":$((140 + RANDOM % 40))"
-Xvfb "$display" -screen 0 2400x2400x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-export DISPLAY=$display WINEPREFIX="$windows/wineprefix" WINEDEBUG=-all
-sleep 1
+. "$here/../tests/support/virtual-display.sh"
+start_virtual_display 2400x2400x24
+xvfb=$xvfb_pid
+export WINEPREFIX="$windows/wineprefix" WINEDEBUG=-all
 openbox --sm-disable >/dev/null 2>&1 &
 wm=$!
 cleanup() { wineserver -k 2>/dev/null || true; kill $wm $xvfb 2>/dev/null || true; }
