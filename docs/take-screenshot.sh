@@ -29,7 +29,7 @@ cat >"$work/drive.sh" <<'DRIVE'
 set -euo pipefail
 build="$1" work="$2" picture="$3"
 . "$4"
-"$build/bin/vantrel" >"$work/vantrel.log" 2>&1 &
+QT_QPA_PLATFORM=xcb "$build/bin/vantrel" >"$work/vantrel.log" 2>&1 &
 app=$!
 trap 'kill $app 2>/dev/null || true' EXIT
 sleep 1; xdotool key q   # the splash

@@ -12,7 +12,7 @@ build=$1 texture=$2 out=$3 reference=$4
 start_virtual_display 1600x1200x24
 app=""
 trap 'kill $app $xvfb_pid 2>/dev/null || true' EXIT
-"$build/bin/vantrel" >"$out/vantrel.log" 2>&1 &
+QT_QPA_PLATFORM=xcb "$build/bin/vantrel" >"$out/vantrel.log" 2>&1 &
 app=$!
 
 find_window() {  # poll: --sync would wait forever on a name that never shows
