@@ -8,6 +8,8 @@
 # Usage: tests/e2e/editor-journey.sh BUILD_DIR TEXTURE.tga OUT_DIR REFERENCE.png
 set -euo pipefail
 build=$1 texture=$2 out=$3 reference=$4
+# The dialogs take absolute paths: a relative one is read against the dialog's own folder.
+mkdir -p "$out"; out="$(cd "$out" && pwd)"; texture="$(cd "$(dirname "$texture")" && pwd)/$(basename "$texture")"
 . "$(dirname "$0")/../support/virtual-display.sh"
 start_virtual_display 1600x1200x24
 app=""
