@@ -12,21 +12,13 @@
 #include <gtest/gtest.h>
 #include <memory>
 
+#include "CountingLauncher.h"
 #include "app/qt/AuxiliaryWindows.h"
 #include "app/qt/frmAbout.h"
 #include "editor/AppInfo.h"
 
 namespace vantrel::test {
 namespace {
-
-class CountingLauncher final : public SystemInformationLauncher {
-public:
-    explicit CountingLauncher(int& starts) : starts_(starts) {}
-    void StartSysInfo() override { ++starts_; }
-
-private:
-    int& starts_;
-};
 
 class AboutTest : public ::testing::Test {
 protected:

@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "CountingLauncher.h"
 #include "AppWindowTestSupport.h"
 #include "app/win32/AuxiliaryWindows.h"
 #include "app/win32/WindowSupport.h"
@@ -18,15 +19,6 @@ namespace vantrel::test {
 namespace {
 
 using win32::frmAbout;
-
-class CountingLauncher final : public SystemInformationLauncher {
-public:
-    explicit CountingLauncher(int& starts) : starts_(starts) {}
-    void StartSysInfo() override { ++starts_; }
-
-private:
-    int& starts_;
-};
 
 class AboutTest : public ::testing::Test {
 protected:
