@@ -1,6 +1,6 @@
 #include "app/SystemInformationLauncher.h"
 
-#include "editor/AppInfo.h"
+#include "ui/AppIdentity.h"
 
 namespace vantrel {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "editor/AppInfo.h"
+#include "ui/AppIdentity.h"
 
 namespace vantrel {
 

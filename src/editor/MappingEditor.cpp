@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-#include "editor/AppInfo.h"
+#include "ui/AppIdentity.h"
 #include "editor/DocumentFile.h"
 #include "editor/EntryText.h"
 #include "platform/UserFolders.h"

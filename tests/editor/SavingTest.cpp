@@ -12,7 +12,7 @@
 #endif
 
 #include "EditorFixture.h"
-#include "editor/AppInfo.h"
+#include "ui/AppIdentity.h"
 #include "editor/DocumentFile.h"
 
 namespace vantrel::test {

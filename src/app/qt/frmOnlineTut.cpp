@@ -10,7 +10,7 @@
 #include "app/qt/AppResources.h"
 #include "app/qt/NativeWindowHints.h"
 #include "app/qt/Twips.h"
-#include "editor/AppInfo.h"
+#include "ui/AppIdentity.h"
 
 namespace vantrel {
 

@@ -15,7 +15,7 @@
 
 #include "app/qt/AppResources.h"
 #include "app/qt/Twips.h"
-#include "editor/AppInfo.h"
+#include "ui/AppIdentity.h"
 #include "editor/qt/DialogFont.h"
 
 namespace vantrel {

@@ -1,7 +1,7 @@
 #include "app/win32/frmAbout.h"
 
 #include "app/win32/Twips.h"
-#include "editor/AppInfo.h"
+#include "ui/AppIdentity.h"
 #include "platform/WideText.h"
 
 namespace vantrel::win32 {

@@ -10,7 +10,7 @@
 
 #include "app/win32/Twips.h"
 #include "app/win32/resource.h"
-#include "editor/AppInfo.h"
+#include "ui/AppIdentity.h"
 #include "platform/WideText.h"
 
 namespace vantrel::win32 {

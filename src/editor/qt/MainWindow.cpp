@@ -13,7 +13,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "editor/AppInfo.h"
+#include "ui/AppIdentity.h"
 #include "editor/qt/CanvasWidget.h"
 #include "editor/qt/DialogFont.h"
 #include "editor/qt/frmDelete.h"

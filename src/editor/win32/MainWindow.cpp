@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "editor/AppInfo.h"
+#include "ui/AppIdentity.h"
 #include "editor/win32/MenuCommands.h"
 #include "editor/win32/MessageLoop.h"
 #include "editor/win32/Twips.h"

@@ -15,7 +15,7 @@
 #include "CountingLauncher.h"
 #include "app/qt/AuxiliaryWindows.h"
 #include "app/qt/frmAbout.h"
-#include "editor/AppInfo.h"
+#include "ui/AppIdentity.h"
 
 namespace vantrel::test {
 namespace {

@@ -11,7 +11,7 @@
 #include "app/win32/AuxiliaryWindows.h"
 #include "app/win32/WindowSupport.h"
 #include "app/win32/frmAbout.h"
-#include "editor/AppInfo.h"
+#include "ui/AppIdentity.h"
 #include "platform/WideText.h"
 #include "support/ScriptedUserInteraction.h"
 
