@@ -1,5 +1,6 @@
 // The atomic save on POSIX systems: write a temporary file beside the target, flush it to disk,
-// rename it over the target, then flush the folder so that the rename itself survives a crash.
+// rename it over the target, then flush the folder so that the rename itself survives a crash. A
+// target the user may not write is refused first, as on Windows.
 #ifndef _WIN32
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -17,6 +18,19 @@ namespace vantrel {
 namespace {
 
 std::string Reason(int error) { return std::strerror(error); }
+
+// Windows' words for a target it will not let this user write; both systems say the same.
+constexpr const char* kAccessDenied = "Access is denied.";
+
+// The rename below needs only the folder's write permission, so a file this user may not write,
+// or one that has no write bit at all (which root would otherwise override), is refused here as a
+// plain write would refuse it, rather than replaced. nullopt when the file may be written.
+std::optional<std::string> RefusalToReplace(const std::string& path, const struct stat& existing) {
+    if (::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0)
+        return errno == EACCES || errno == EPERM ? std::string(kAccessDenied) : Reason(errno);
+    if ((existing.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) return std::string(kAccessDenied);
+    return std::nullopt;
+}
 
 // Writes all of bytes to fd, retrying after signals and short writes.
 bool WriteAll(int fd, const std::string& bytes) {
@@ -58,6 +72,9 @@ std::optional<std::string> WriteFileAtomically(const std::string& utf8Path, cons
     // An existing file keeps its permission bits; a new one gets the umask's, as open would give.
     struct stat existing {};
     const bool replacing = ::stat(utf8Path.c_str(), &existing) == 0;
+    if (replacing) {
+        if (auto refusal = RefusalToReplace(utf8Path, existing)) return refusal;
+    }
 
     std::string temporary;
     const int fd = CreateTemporary(utf8Path, temporary);

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 
@@ -9,6 +10,8 @@
 #include <windows.h>
 #else
 #include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #endif
 
 #include "EditorFixture.h"
@@ -294,25 +297,79 @@ TEST_F(FailingSave, AWriteThatFailsPartWayKeepsTheOldFile) {
 #endif
 }
 
+// A target marked read-only (Windows' read-only attribute; on POSIX, no write bit at all, which
+// even root must not override) is refused with the same reason on both systems and kept as it was.
+void SetReadOnly(const fs::path& path, bool readOnly) {
 #ifdef _WIN32
-// The failures Windows itself produces: a target marked read-only, and a target another program
-// holds open without letting it be replaced.
+    SetFileAttributesW(path.wstring().c_str(), readOnly ? FILE_ATTRIBUTE_READONLY : FILE_ATTRIBUTE_NORMAL);
+#else
+    fs::permissions(path, readOnly ? fs::perms(0444) : fs::perms(0644), fs::perm_options::replace);
+#endif
+}
+
 TEST_F(FailingSave, AReadOnlyTargetIsReportedAndKeptAsItWas) {
     const auto path = temp / "cameos.ini";
     ui.saveAnswers.push_back(path.string());
     editor.SaveAs();
     ASSERT_FALSE(editor.blnFirstSave());
     addEntry("A");
-    ASSERT_TRUE(SetFileAttributesW(path.wstring().c_str(), FILE_ATTRIBUTE_READONLY));
+    SetReadOnly(path, true);
     ui.clear();
     editor.Save();
-    SetFileAttributesW(path.wstring().c_str(), FILE_ATTRIBUTE_NORMAL);
+    SetReadOnly(path, false);
     ASSERT_EQ(ui.messages().size(), 1u);
-    EXPECT_NE(ui.messages()[0].text.find(path.string()), std::string::npos);
+    const std::string lead = "The map information could not be saved to " + path.string() + ":\r\n";
+    EXPECT_EQ(ui.messages()[0].text.substr(0, lead.size()), lead);
+#ifndef _WIN32
+    EXPECT_EQ(ui.messages()[0].text, lead + "Access is denied.");  // Windows' own words
+#endif
     EXPECT_EQ(savedText(path), HeaderText());
     expectNothingChanged(temp.path(), {"Icons.tga", "cameos.ini"});
 }
 
+#ifndef _WIN32
+// A file its owner may write but this user may not: the folder lets anybody rename over it, yet
+// the save refuses as the plain write would. Run as root, the check drops to nobody in a child.
+TEST(WriteFileAtomically, RefusesAFileThisUserMayNotWrite) {
+    if (geteuid() != 0)
+        GTEST_SKIP() << "needs root, to make a file owned by another user and check as nobody";
+    TempDir temp;
+    fs::permissions(temp.path(), fs::perms(0777), fs::perm_options::replace);
+    const auto path = temp / "cameos.ini";
+    WriteBytes(path, std::vector<std::uint8_t>{'o', 'l', 'd'});
+    fs::permissions(path, fs::perms(0644), fs::perm_options::replace);
+
+    enum : int { kRefused = 10, kReplaced, kOtherFailure, kCannotDrop, kFolderClosed };
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        if (setgid(65534) != 0 || setuid(65534) != 0) _exit(kCannotDrop);
+        const std::string probe = (temp / "probe").string();
+        if (FILE* file = std::fopen(probe.c_str(), "w")) {
+            std::fclose(file);
+            std::remove(probe.c_str());
+        } else {
+            _exit(kFolderClosed);
+        }
+        const auto failure = WriteFileAtomically(path.string(), "new");
+        if (!failure) _exit(kReplaced);
+        _exit(*failure == "Access is denied." ? kRefused : kOtherFailure);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    if (WEXITSTATUS(status) == kCannotDrop) GTEST_SKIP() << "cannot switch to the user nobody (65534)";
+    if (WEXITSTATUS(status) == kFolderClosed)
+        GTEST_SKIP() << "nobody cannot create files in " << temp.path() << " (its parent folders are closed)";
+    EXPECT_EQ(WEXITSTATUS(status), kRefused) << "10 refused, 11 replaced, 12 refused with another reason";
+    EXPECT_EQ(ReadFileText(path), "old");
+    EXPECT_EQ(FilesIn(temp.path()), std::vector<std::string>{"cameos.ini"});
+}
+#endif
+
+#ifdef _WIN32
+// Another failure Windows itself produces: a target another program holds open without letting
+// it be replaced.
 TEST_F(FailingSave, ATargetHeldOpenByAnotherProgramIsKeptAsItWas) {
     const auto path = temp / "cameos.ini";
     ui.saveAnswers.push_back(path.string());
