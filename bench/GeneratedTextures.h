@@ -6,8 +6,8 @@
 
 // Targa files generated for the benchmark: a texture-like picture (flat blocks, gradients and noise,
 // so that run-length data mixes runs and raw packets) in every depth the reader decodes, raw and
-// run-length encoded. Headers are filled in fully (colour-map length and depth too) so that other
-// decoders read the same bytes.
+// run-length encoded, made by the Targa writer of the tests. Headers are filled in fully (colour-map
+// length and depth too) so that other decoders read the same bytes.
 namespace vantrel::bench {
 
 struct GeneratedTexture {

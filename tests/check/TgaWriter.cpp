@@ -1,65 +1,42 @@
 #include "TgaWriter.h"
 
-#include <fstream>
-#include <stdexcept>
-
 #include "targa/Canvas.h"
 
 namespace vantrel::check::test {
 
 namespace {
 
-std::string Header(int imageType, int bitsPerPixel, int width, int height, int descriptor) {
-    std::string header(18, '\0');
-    header[2] = static_cast<char>(imageType);
-    header[12] = static_cast<char>(width & 255);
-    header[13] = static_cast<char>((width >> 8) & 255);
-    header[14] = static_cast<char>(height & 255);
-    header[15] = static_cast<char>((height >> 8) & 255);
-    header[16] = static_cast<char>(bitsPerPixel);
-    header[17] = static_cast<char>(descriptor);
-    return header;
-}
+std::string Text(const vantrel::test::Bytes& bytes) { return std::string(bytes.begin(), bytes.end()); }
 
 }  // namespace
 
 std::string MakeTarga24(int width, int height, const PixelFunction& pixel, RowOrder order) {
-    std::string bytes = Header(2, 24, width, height, order == RowOrder::TopDown ? 0x20 : 0);
-    for (int stored = 0; stored < height; ++stored) {
-        const int y = order == RowOrder::TopDown ? stored : height - 1 - stored;
-        for (int x = 0; x < width; ++x) {
-            const std::uint32_t color = pixel(x, y);
-            bytes += static_cast<char>(ColorBlue(color));
-            bytes += static_cast<char>(ColorGreen(color));
-            bytes += static_cast<char>(ColorRed(color));
-        }
-    }
-    return bytes;
+    const vantrel::test::TargaPicture picture{.width = width, .height = height, .pixel = pixel, .order = order};
+    return Text(vantrel::test::EncodeTarga(picture));
 }
 
 std::string MakeTarga32(int width, int height, const PixelFunction& pixel, const std::function<int(int x, int y)>& alpha) {
-    std::string bytes = Header(2, 32, width, height, 0);
-    for (int y = height - 1; y >= 0; --y) {
-        for (int x = 0; x < width; ++x) {
-            const std::uint32_t color = pixel(x, y);
-            bytes += static_cast<char>(ColorBlue(color));
-            bytes += static_cast<char>(ColorGreen(color));
-            bytes += static_cast<char>(ColorRed(color));
-            bytes += static_cast<char>(alpha(x, y));
-        }
-    }
-    return bytes;
+    const vantrel::test::TargaPicture picture{
+        .width = width,
+        .height = height,
+        .pixel = [&](int x, int y) {
+            return (pixel(x, y) & 0xFFFFFFu) | static_cast<std::uint32_t>(alpha(x, y) & 255) << 24;
+        },
+        .bitsPerPixel = 32};
+    return Text(vantrel::test::EncodeTarga(picture));
 }
 
 std::string MakeTargaHeaderOnly(int imageType, int bitsPerPixel, int width, int height) {
-    return Header(imageType, bitsPerPixel, width, height, 0);
+    vantrel::test::TargaFields fields;
+    fields.imageType = imageType;
+    fields.bitsPerPixel = bitsPerPixel;
+    fields.width = width;
+    fields.height = height;
+    return Text(vantrel::test::TargaHeaderBytes(fields));
 }
 
 void WriteBytes(const std::filesystem::path& path, const std::string& bytes) {
-    std::filesystem::create_directories(path.parent_path());
-    std::ofstream out(path, std::ios::binary);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (!out) throw std::runtime_error("cannot write " + path.string());
+    vantrel::test::WriteFileBytes(path, bytes);
 }
 
 std::uint32_t DistinctColor(int x, int y) { return PackColor(x * 7 + 3, y * 11 + 5, (x * 3 + y * 5) & 255); }

@@ -5,14 +5,16 @@
 #include <functional>
 #include <string>
 
-// Builds small uncompressed Targa files for the tests. Pixels are given by a function of (x, y)
-// with y = 0 the top row of the picture as meant (the game's view), as colour values
-// (red + 256 * green + 65536 * blue).
+#include "support/TargaWriter.h"
+
+// Small uncompressed Targa files for vantrel-check's tests, made by the Targa writer
+// (support/TargaWriter.h). Pixels are given by a function of (x, y) with y = 0 the top row of the
+// picture as meant (the game's view), as colour values (red + 256 * green + 65536 * blue).
 namespace vantrel::check::test {
 
 using PixelFunction = std::function<std::uint32_t(int x, int y)>;
 
-enum class RowOrder { BottomUp, TopDown };
+using vantrel::test::RowOrder;
 
 // Image type 2, 24 bits per pixel. BottomUp stores the bottom row first (descriptor 0); TopDown
 // stores the top row first and says so in the descriptor (bit 5).

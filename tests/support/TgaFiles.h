@@ -2,43 +2,37 @@
 
 #include <cstdint>
 #include <filesystem>
-#include <fstream>
-#include <string>
 #include <vector>
 
-// Small Targa files built in code for tests.
+#include "support/TargaWriter.h"
+
+// Small Targa files for the editor's tests, made by the Targa writer.
 namespace vantrel::test {
 
 // An 18-byte header followed by the given bytes (identification, table and pixel data).
-inline std::vector<std::uint8_t> TgaBytes(int imageType, int bitsPerPixel, int width, int height,
-                                          const std::vector<std::uint8_t>& data, int colorMapType = 0,
-                                          int descriptor = 0, int idLength = 0) {
-    std::vector<std::uint8_t> bytes = {
-        static_cast<std::uint8_t>(idLength), static_cast<std::uint8_t>(colorMapType),
-        static_cast<std::uint8_t>(imageType), 0, 0, 0, 0, 0, 0, 0, 0, 0,
-        static_cast<std::uint8_t>(width & 255), static_cast<std::uint8_t>((width >> 8) & 255),
-        static_cast<std::uint8_t>(height & 255), static_cast<std::uint8_t>((height >> 8) & 255),
-        static_cast<std::uint8_t>(bitsPerPixel), static_cast<std::uint8_t>(descriptor)};
+inline Bytes TgaBytes(int imageType, int bitsPerPixel, int width, int height, const Bytes& data,
+                      int colorMapType = 0, int descriptor = 0, int idLength = 0) {
+    TargaFields fields;
+    fields.idLength = idLength;
+    fields.colorMapType = colorMapType;
+    fields.imageType = imageType;
+    fields.width = width;
+    fields.height = height;
+    fields.bitsPerPixel = bitsPerPixel;
+    fields.descriptor = descriptor;
+    Bytes bytes = TargaHeaderBytes(fields);
     bytes.insert(bytes.end(), data.begin(), data.end());
     return bytes;
 }
 
 // An uncompressed 24-bit texture whose pixel (x, y) (top-left origin, as painted) has the colour
-// red = x, green = y, blue = 200. Rows are stored bottom row first.
-inline std::vector<std::uint8_t> GradientTga24(int width, int height) {
-    std::vector<std::uint8_t> data;
-    for (int y = height - 1; y >= 0; --y)
-        for (int x = 0; x < width; ++x) {
-            data.push_back(200);
-            data.push_back(static_cast<std::uint8_t>(y));
-            data.push_back(static_cast<std::uint8_t>(x));
-        }
-    return TgaBytes(2, 24, width, height, data);
+// red = x, green = y, blue = 200 (each modulo 256). Rows are stored bottom row first.
+inline Bytes GradientTga24(int width, int height) {
+    return EncodeTarga({.width = width, .height = height, .pixel = [](int x, int y) {
+                            return static_cast<std::uint32_t>((x & 255) | (y & 255) << 8 | 200 << 16);
+                        }});
 }
 
-inline void WriteBytes(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-}
+inline void WriteBytes(const std::filesystem::path& path, const Bytes& bytes) { WriteFileBytes(path, bytes); }
 
 }  // namespace vantrel::test

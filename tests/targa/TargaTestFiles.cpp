@@ -9,30 +9,6 @@
 
 namespace vantrel::test {
 
-namespace {
-void PutWord(Bytes& bytes, int value) {
-    bytes.push_back(static_cast<std::uint8_t>(value & 255));
-    bytes.push_back(static_cast<std::uint8_t>((value >> 8) & 255));
-}
-}  // namespace
-
-Bytes TargaHeaderBytes(const TargaFields& f) {
-    Bytes bytes;
-    bytes.push_back(static_cast<std::uint8_t>(f.idLength));
-    bytes.push_back(static_cast<std::uint8_t>(f.colorMapType));
-    bytes.push_back(static_cast<std::uint8_t>(f.imageType));
-    PutWord(bytes, f.colorMapStart);
-    PutWord(bytes, f.colorMapLength);
-    bytes.push_back(static_cast<std::uint8_t>(f.colorMapDepth));
-    PutWord(bytes, 0);
-    PutWord(bytes, 0);
-    PutWord(bytes, f.width);
-    PutWord(bytes, f.height);
-    bytes.push_back(static_cast<std::uint8_t>(f.bitsPerPixel));
-    bytes.push_back(static_cast<std::uint8_t>(f.descriptor));
-    return bytes;
-}
-
 void Append(Bytes& bytes, std::initializer_list<int> more) {
     for (int value : more) bytes.push_back(static_cast<std::uint8_t>(value));
 }

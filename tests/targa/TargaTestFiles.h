@@ -6,28 +6,12 @@
 #include <vector>
 
 #include "support/ScriptedUserInteraction.h"
+#include "support/TargaWriter.h"
 #include "targa/Canvas.h"
 
-// Small Targa files built in code, and a helper that loads them and records what the user was told.
+// Small Targa files built field by field with the Targa writer, and a helper that loads them and
+// records what the user was told.
 namespace vantrel::test {
-
-using Bytes = std::vector<std::uint8_t>;
-
-struct TargaFields {
-    int idLength = 0;
-    int colorMapType = 0;
-    int imageType = 2;
-    int colorMapStart = 0;
-    int colorMapLength = 0;
-    int colorMapDepth = 0;
-    int width = 1;
-    int height = 1;
-    int bitsPerPixel = 24;
-    int descriptor = 0;
-};
-
-// The 18-byte header, 16-bit fields little-endian (width and height taken modulo 65536).
-Bytes TargaHeaderBytes(const TargaFields& fields);
 
 // header + the given bytes.
 Bytes TargaFile(const TargaFields& fields, std::initializer_list<int> data = {});
