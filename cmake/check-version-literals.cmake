@@ -1,6 +1,6 @@
 # Checks that the files which must carry the version as a literal (the Debian changelog, the
 # AppStream release, the manual page, the Windows manifest) say what project(VERSION) says.
-#   cmake -DVERSION=2.0.0 -DSOURCE_DIR=<checkout> -P cmake/check-version-literals.cmake
+#   cmake -DVERSION=x.y.z -DSOURCE_DIR=<checkout> -P cmake/check-version-literals.cmake
 if(NOT VERSION OR NOT SOURCE_DIR)
   message(FATAL_ERROR "usage: cmake -DVERSION=x.y.z -DSOURCE_DIR=<checkout> -P check-version-literals.cmake")
 endif()
