@@ -22,9 +22,10 @@ std::string Reason(int error) { return std::strerror(error); }
 // Windows' words for a target it will not let this user write; both systems say the same.
 constexpr const char* kAccessDenied = "Access is denied.";
 
-// The rename below needs only the folder's write permission, so a file this user may not write,
-// or one that has no write bit at all (which root would otherwise override), is refused here as a
-// plain write would refuse it, rather than replaced. nullopt when the file may be written.
+// The rename below needs only the folder's write permission, so it would replace a file this user
+// may not write. Such a file is refused here instead, and so is a file with no write bit at all,
+// which root could write but whose owner marked it read-only, as Windows refuses its read-only
+// files even to administrators. nullopt when the file may be replaced.
 std::optional<std::string> RefusalToReplace(const std::string& path, const struct stat& existing) {
     if (::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0)
         return errno == EACCES || errno == EPERM ? std::string(kAccessDenied) : Reason(errno);
