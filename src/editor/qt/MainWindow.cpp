@@ -97,6 +97,7 @@ MainWindow::MainWindow(UserInteraction* ui, QWidget* parent)
     scrollArea_->setFrameShape(QFrame::NoFrame);
     scrollArea_->setWidgetResizable(true);
     scrollArea_->setFocusPolicy(Qt::NoFocus);
+    scrollArea_->installEventFilter(this);
     canvasWidget_ = new CanvasWidget(canvas_);
     canvasWidget_->setObjectName(QStringLiteral("canvas"));
     canvasWidget_->onMousePress = [this](Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y) {
@@ -236,8 +237,7 @@ QRect MainWindow::availableArea() const {
 }
 
 void MainWindow::fitWindow() {
-    const QSize content = editorContent_ + growth_;
-    canvasWidget_->setMinimumSize(content);
+    canvasWidget_->setMinimumSize(editorContent_ + growth_);
     const QRect area = availableArea();
     const QSize room = outerToInner(area.size());
     resize((editorInner_ + growth_).boundedTo(room));
@@ -246,6 +246,24 @@ void MainWindow::fitWindow() {
     const int x = std::max(area.left(), std::min(outer.x(), area.right() + 1 - outer.width()));
     const int y = std::max(area.top(), std::min(outer.y(), area.bottom() + 1 - outer.height()));
     if (x != outer.x() || y != outer.y()) move(x, y);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == scrollArea_ && event->type() == QEvent::Resize) absorbScalingShortfall();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::absorbScalingShortfall() {
+    // At a fractional scale a size in logical pixels reaches the screen rounded to device pixels
+    // and comes back rounded again, so the window can end up a logical pixel short of the size
+    // asked for. The canvas gives up that pixel rather than bring up two scroll bars for it.
+    const qreal scale = devicePixelRatioF();
+    if (scale == std::floor(scale)) return;
+    const QSize wanted = editorContent_ + growth_;
+    const QSize room = scrollArea_->maximumViewportSize();
+    const QSize canvas(wanted.width() - room.width() == 1 ? room.width() : wanted.width(),
+                       wanted.height() - room.height() == 1 ? room.height() : wanted.height());
+    if (canvas != canvasWidget_->minimumSize()) canvasWidget_->setMinimumSize(canvas);
 }
 
 int MainWindow::texturePixels(double twips) const { return ui::TwipsToPixels(twips / devicePixelRatioF()); }
@@ -266,23 +284,26 @@ void MainWindow::setWindowHeight(int twips) {
 
 void MainWindow::setFrameLeft(int twips) {
     fraInfo->move(texturePixels(twips), fraInfo->y());
-    showScaledFrameWhole();
+    showScaledFrameWhole(Qt::Horizontal);
 }
 
 void MainWindow::setFrameTop(double twips) {
     frameTopTwips_ = twips;
     fraInfo->move(fraInfo->x(), texturePixels(twips));
-    showScaledFrameWhole();
+    showScaledFrameWhole(Qt::Vertical);
 }
 
 int MainWindow::frameHeight() const {
     return static_cast<int>(std::lround(ui::PixelsToTwips(fraInfo->height()) * devicePixelRatioF()));
 }
 
-void MainWindow::showScaledFrameWhole() {
+void MainWindow::showScaledFrameWhole(Qt::Orientation across) {
     const qreal scale = devicePixelRatioF();
-    const QSize growth(GrowthForScaledFrame(editorContent_.width(), fraInfo->x(), fraInfo->width(), scale),
-                       GrowthForScaledFrame(editorContent_.height(), fraInfo->y(), fraInfo->height(), scale));
+    QSize growth = growth_;
+    if (across == Qt::Horizontal)
+        growth.setWidth(GrowthForScaledFrame(editorContent_.width(), fraInfo->x(), fraInfo->width(), scale));
+    else
+        growth.setHeight(GrowthForScaledFrame(editorContent_.height(), fraInfo->y(), fraInfo->height(), scale));
     if (growth == growth_) return;
     growth_ = growth;
     fitWindow();

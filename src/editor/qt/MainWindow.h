@@ -87,6 +87,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildFrame();
@@ -98,10 +99,14 @@ private:
     // asked for (both grown for a scaled frame), or as much of that as the available area shows;
     // scroll bars reach the rest.
     void fitWindow();
+    // Lets the canvas be a logical pixel smaller than asked where a fractional scale's rounding
+    // left the window that much short.
+    void absorbScalingShortfall();
     // Logical pixels for a length in texture-space twips.
     int texturePixels(double twips) const;
-    // Grows the window where the scaled frame reaches past the content the editor sized.
-    void showScaledFrameWhole();
+    // Grows the window where the scaled frame reaches past the content the editor sized, across
+    // the texture (after the frame's left was set) or down it (after its top was set).
+    void showScaledFrameWhole(Qt::Orientation across);
 
     std::unique_ptr<QtUserInteraction> ownUi_;
     Canvas canvas_;
