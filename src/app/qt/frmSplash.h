@@ -15,9 +15,9 @@ class QShowEvent;
 class QTimer;
 
 // The window the program starts through, built from ui::SplashDescription(): two banners, the
-// version and the credits. It goes away
-// two seconds after it was loaded, or at the first click anywhere on it or the first key that
-// produces a character, and hands over to the main window.
+// version and the credits. It goes away ui::kSplashDisplayMilliseconds after it was loaded, or at
+// the first click anywhere on it or the first key that produces a character, and hands over to
+// the main window.
 namespace vantrel {
 
 class frmSplash : public QWidget {
