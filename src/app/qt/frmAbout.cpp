@@ -9,104 +9,48 @@
 
 #include "app/qt/AppResources.h"
 #include "app/qt/NativeWindowHints.h"
-#include "app/qt/Twips.h"
-#include "ui/AppIdentity.h"
-#include "editor/qt/DialogFont.h"
+#include "editor/qt/DescribedWindow.h"
 #include "editor/qt/QtUserInteraction.h"
+#include "ui/AppIdentity.h"
+#include "ui/WindowDescriptions.h"
 
 namespace vantrel {
-
-namespace {
-
-constexpr const char* kCopyrightNotice =
-    "Copyright (C) Kestwin. All rights reserved. Vantrel is not made or endorsed by the game's makers.";
-
-QLabel* MakeLabel(QWidget* parent, const char* name, const QRect& geometry, bool blackText) {
-    auto* label = new QLabel(parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setGeometry(geometry);
-    label->setTextFormat(Qt::PlainText);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    if (blackText) {
-        QPalette palette = label->palette();
-        palette.setColor(QPalette::WindowText, Qt::black);
-        label->setPalette(palette);
-    }
-    return label;
-}
-
-// One half of the etched separator: a grey hairline with a white line under it.
-QFrame* MakeLine(QWidget* parent, int index, const QRect& geometry, const QColor& colour) {
-    auto* line = new QFrame(parent);
-    line->setObjectName(QStringLiteral("Line1"));
-    line->setProperty("index", index);
-    line->setGeometry(geometry);
-    line->setAutoFillBackground(true);
-    QPalette palette = line->palette();
-    palette.setColor(QPalette::Window, colour);
-    line->setPalette(palette);
-    return line;
-}
-
-}  // namespace
 
 frmAbout::frmAbout(LauncherFactory makeLauncher)
     : QDialog(nullptr, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                            Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint) {
-    setObjectName(QStringLiteral("frmAbout"));
+    const ui::WindowDescription& description = ui::AboutDescription();
+    setObjectName(ToQString(description.name));
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
-    // Its own stored place: the client area's top-left corner at 2340, 1935 twips on the screen.
-    setGeometry(TwipsRect(2340, 1935, 5730, 3555));
+    // Its own stored place: the client area's top-left corner where the description puts it.
+    setGeometry(ToQRect(description.client));
     setFixedSize(size());
 
-    picIcon = MakeLabel(this, "picIcon", TwipsRect(240, 240, 540, 540), false);
+    const DescribedControls controls = BuildControls(description, this);
+    picIcon = controls.get<QLabel>("picIcon");
+    lblTitle = controls.get<QLabel>("lblTitle");
+    lblVersion = controls.get<QLabel>("lblVersion");
+    lblDescription = controls.get<QLabel>("lblDescription");
+    lblDisclaimer = controls.get<QLabel>("lblDisclaimer");
+    Line1 = {controls.get<QFrame>("Line1", 0), controls.get<QFrame>("Line1", 1)};
+    cmdOK = controls.get<QPushButton>("cmdOK");
+    cmdSysInfo = controls.get<QPushButton>("cmdSysInfo");
+
+    for (QLabel* label : {lblTitle, lblVersion, lblDescription, lblDisclaimer})
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     const QPixmap icon = QIcon(AppResources::kApplicationIcon).pixmap(32, 32);
     picIcon->setPixmap(icon);
     if (!icon.isNull()) picIcon->resize(icon.size());
-
-    lblTitle = MakeLabel(this, "lblTitle", TwipsRect(1050, 240, 3885, 480), true);
-    QFont titleFont = lblTitle->font();
-    titleFont.setPointSize(14);
-    titleFont.setBold(true);
-    lblTitle->setFont(titleFont);
-    lblTitle->setText(QStringLiteral("Application Title"));
-
-    lblVersion = MakeLabel(this, "lblVersion", TwipsRect(1050, 780, 3885, 225), false);
-    lblVersion->setText(QStringLiteral("Version"));
-
-    lblDescription = MakeLabel(this, "lblDescription", TwipsRect(1050, 1125, 3885, 1170), true);
     lblDescription->setWordWrap(true);
     lblDescription->setText(DescriptionText());
-
-    Line1[1] = MakeLine(this, 1, QRect(TwipsToPixels(90), TwipsToPixels(2445), TwipsToPixels(5654 - 90), 1),
-                        QColor(0x80, 0x80, 0x80));
-    Line1[0] = MakeLine(this, 0, QRect(TwipsToPixels(105), TwipsToPixels(2460), TwipsToPixels(5654 - 105), 2),
-                        Qt::white);
-
-    lblDisclaimer = MakeLabel(this, "lblDisclaimer", TwipsRect(255, 2625, 3870, 825), true);
     lblDisclaimer->setWordWrap(true);
-    lblDisclaimer->setText(QString::fromUtf8(kCopyrightNotice));
 
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setGeometry(TwipsRect(4245, 2625, 1260, 345));
     // Enter presses OK wherever the focus is, the other button included.
     cmdOK->setDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
-
-    cmdSysInfo = new QPushButton(QStringLiteral("&System Info..."), this);
-    cmdSysInfo->setObjectName(QStringLiteral("cmdSysInfo"));
-    cmdSysInfo->setGeometry(TwipsRect(4260, 3075, 1245, 345));
     cmdSysInfo->setAutoDefault(false);
-    // The buttons are laid out for the small dialog face; in the desktop's default font
-    // "System Info..." fills its button edge to edge.
-    cmdOK->setFont(DialogFont());
-    cmdSysInfo->setFont(DialogFont());
     connect(cmdSysInfo, &QPushButton::clicked, this, &frmAbout::StartSysInfo);
-
-    // Tab order: OK, the icon, System Info; the labels take no focus.
-    setTabOrder(cmdOK, cmdSysInfo);
     cmdOK->setFocus();
 
     ui_ = std::make_unique<QtUserInteraction>(this);
@@ -125,11 +69,11 @@ QString frmAbout::DescriptionText() {
         if (!address.isEmpty()) address += QChar(kWordJoiner);
         address += c;
     }
-    return QString::fromUtf8(kDescription) + address;
+    return QString::fromUtf8(ui::texts::kAboutDescriptionLead) + address;
 }
 
 void frmAbout::Load() {
-    setWindowTitle(QStringLiteral("About ") + QString::fromUtf8(kApplicationTitle));
+    setWindowTitle(QString::fromStdString(ui::texts::AboutCaption()));
     lblVersion->setText(QString::fromStdString(VersionLine()));
     lblTitle->setText(QString::fromUtf8(kApplicationTitle));
 }

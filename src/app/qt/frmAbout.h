@@ -13,27 +13,23 @@ class QShowEvent;
 class QLabel;
 class QPushButton;
 
-// The About dialog: title, version, what the tool is for, the support site, a copyright notice,
-// and a button that starts the system's information program. Modeless and without an owner; it
-// deletes itself when closed.
+// The About dialog, built from ui::AboutDescription(): title, version, what the tool is for, the
+// support site, a copyright notice, and a button that starts the system's information program.
+// Modeless and without an owner; it deletes itself when closed.
 namespace vantrel {
 
 class frmAbout : public QDialog {
     Q_OBJECT
 
 public:
-    static constexpr const char* kDescription =
-        "Vantrel v2.0 is a graphical cameo mapping tool for modifying Command and Conquer Generals and the Zero "
-        "Hour expansion.  For instructions, visit ";
-
     // Builds the launcher "System Info..." runs; it is given the dialog's own message boxes.
     using LauncherFactory = std::function<std::unique_ptr<SystemInformationLauncher>(UserInteraction&)>;
 
     explicit frmAbout(LauncherFactory makeLauncher = MakeSystemInformationLauncher);
     ~frmAbout() override;
 
-    // The description text followed by the support site's address, whose characters are joined by
-    // kWordJoiner (invisible) so that the address never breaks across lines.
+    // The description (ui::texts::kAboutDescriptionLead) followed by the support site's address,
+    // whose characters are joined by kWordJoiner (invisible) so that the address never breaks across lines.
     static QString DescriptionText();
     static constexpr char16_t kWordJoiner = 0x2060;
 

@@ -9,7 +9,7 @@
 
 #include "app/qt/AppResources.h"
 #include "app/qt/NativeWindowHints.h"
-#include "app/qt/Twips.h"
+#include "ui/Twips.h"
 #include "ui/AppIdentity.h"
 
 namespace vantrel {
@@ -18,6 +18,11 @@ namespace {
 // Chromium's net::ERR_ABORTED: the load was replaced by another one (a link the user followed,
 // or our own switch to the shipped page), not a site that failed to answer.
 constexpr int kLoadAbortedError = -3;
+
+int TwipsToPixels(int twips) { return ui::TwipsToPixels(twips); }
+QSize PixelsToTwips(const QSize& pixels) {
+    return QSize(ui::PixelsToTwips(pixels.width()), ui::PixelsToTwips(pixels.height()));
+}
 }  // namespace
 
 QUrl frmOnlineTut::TutorialUrl() { return QUrl(QString::fromStdString(TutorialAddress())); }

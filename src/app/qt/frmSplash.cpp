@@ -14,59 +14,38 @@
 #include <utility>
 
 #include "app/qt/AppResources.h"
-#include "app/qt/Twips.h"
+#include "editor/qt/DescribedWindow.h"
 #include "ui/AppIdentity.h"
-#include "editor/qt/DialogFont.h"
+#include "ui/WindowDescriptions.h"
 
 namespace vantrel {
 
-namespace {
-
-constexpr const char* kAuthorCredit = "Written by Kestwin";
-constexpr const char* kThanksCredit =
-    "With thanks to everyone who shared what they learned about reading Targa textures.";
-
-QLabel* MakeLabel(QWidget* parent, const char* name, const QRect& geometry) {
-    auto* label = new QLabel(parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setGeometry(geometry);
-    return label;
-}
-
-}  // namespace
-
 frmSplash::frmSplash(MainWindowFactory createMainWindow, std::chrono::milliseconds displayTime)
     : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint), createMainWindow_(std::move(createMainWindow)) {
-    setObjectName(QStringLiteral("frmSplash"));
+    const ui::WindowDescription& description = ui::SplashDescription();
+    setObjectName(ToQString(description.name));
     setAttribute(Qt::WA_DeleteOnClose);
-    setFixedSize(TwipsToPixels(7380), TwipsToPixels(4245));
+    setFixedSize(ToQRect(description.client).size());
 
-    Frame1 = new QFrame(this);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
-    Frame1->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    Frame1->setGeometry(TwipsRect(120, 120, 7080, 4050));
+    const DescribedControls controls =
+        BuildControls(description, this, [](const ui::ControlDescription& control, QWidget* parent) -> QWidget* {
+            if (control.kind != ui::ControlKind::Frame) return nullptr;
+            auto* frame = new QFrame(parent);
+            frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
+            return frame;
+        });
+    Frame1 = controls.get<QFrame>("Frame1");
+    imgLogo = {controls.get<QLabel>("imgLogo", 0), controls.get<QLabel>("imgLogo", 1)};
+    lblVersion = controls.get<QLabel>("lblVersion");
+    lblCompany = controls.get<QLabel>("lblCompany");
+    lblWarning = controls.get<QLabel>("lblWarning");
 
     const std::array<QString, 2> banners{AppResources::kSplashBannerTop, AppResources::kSplashBannerBottom};
-    const std::array<QRect, 2> bannerPlaces{TwipsRect(600, 240, 6000, 825), TwipsRect(600, 2040, 6000, 825)};
     for (std::size_t index = 0; index < imgLogo.size(); ++index) {
-        imgLogo[index] = MakeLabel(Frame1, "imgLogo", bannerPlaces[index]);
-        imgLogo[index]->setProperty("index", static_cast<int>(index));
         imgLogo[index]->setScaledContents(true);
         imgLogo[index]->setPixmap(QPixmap(banners[index]));
     }
-
-    lblVersion = MakeLabel(Frame1, "lblVersion", TwipsRect(2640, 1440, 885, 285));
-    lblVersion->setFont(ArialFont(12, true));
     lblVersion->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    lblVersion->setText(QStringLiteral("Version"));
-
-    lblCompany = MakeLabel(Frame1, "lblCompany", TwipsRect(120, 3360, 2415, 255));
-    lblCompany->setFont(ArialFont(8.25, false));
-    lblCompany->setText(QString::fromUtf8(kAuthorCredit));
-
-    lblWarning = MakeLabel(Frame1, "lblWarning", TwipsRect(150, 3660, 6855, 195));
-    lblWarning->setFont(ArialFont(8.25, false));
-    lblWarning->setText(QString::fromUtf8(kThanksCredit));
 
     // Running from the moment the window is loaded, not from when it is first painted.
     Timer1 = new QTimer(this);

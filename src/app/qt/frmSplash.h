@@ -5,6 +5,8 @@
 #include <chrono>
 #include <functional>
 
+#include "ui/WindowDescriptions.h"
+
 class QEvent;
 class QFrame;
 class QLabel;
@@ -12,16 +14,17 @@ class QMouseEvent;
 class QShowEvent;
 class QTimer;
 
-// The window the program starts through: two banners, the version and the credits. It goes away
-// two seconds after it was loaded, or at the first click anywhere on it or the first key that
-// produces a character, and hands over to the main window.
+// The window the program starts through, built from ui::SplashDescription(): two banners, the
+// version and the credits. It goes away ui::kSplashDisplayMilliseconds after it was loaded, or at
+// the first click anywhere on it or the first key that produces a character, and hands over to
+// the main window.
 namespace vantrel {
 
 class frmSplash : public QWidget {
     Q_OBJECT
 
 public:
-    static constexpr std::chrono::milliseconds kDisplayTime{2000};
+    static constexpr std::chrono::milliseconds kDisplayTime{ui::kSplashDisplayMilliseconds};
 
     // Creates the main window when the splash goes; called at most once. The window it returns
     // is shown and activated and belongs to the caller.

@@ -13,17 +13,16 @@
 #include <algorithm>
 #include <cmath>
 
-#include "ui/AppIdentity.h"
 #include "editor/qt/CanvasWidget.h"
-#include "editor/qt/DialogFont.h"
+#include "editor/qt/DescribedWindow.h"
 #include "editor/qt/frmDelete.h"
+#include "ui/MenuDescription.h"
+#include "ui/Twips.h"
+#include "ui/WindowDescriptions.h"
 
 namespace vantrel {
 
 namespace {
-
-constexpr int kTwipsPerPixel = 15;
-constexpr int Px(int twips) { return twips / kTwipsPerPixel; }
 
 // The coordinate frame takes mouse presses itself, so a press on it never reaches corner picking.
 class InfoFrame : public QGroupBox {
@@ -36,31 +35,42 @@ protected:
 
 // A line edit claims Ctrl+E, Ctrl+D and others for its own editing keys (end of line, delete
 // character) before the menu's shortcuts see them. The coordinate boxes nearly always hold the
-// focus, so they give the four menu shortcuts back to the window.
+// focus, so they give every shortcut of the menu bar back to the window.
 class MenuShortcutsFirst : public QObject {
 public:
-    using QObject::QObject;
+    explicit MenuShortcutsFirst(QObject* parent) : QObject(parent) {
+        for (const ui::MenuDescription& menu : ui::MainMenuBar())
+            for (const ui::MenuItemDescription& item : menu.items)
+                if (!item.shortcut.empty()) shortcuts_.push_back(ToKeySequence(item.shortcut));
+    }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::ShortcutOverride) {
-            auto* key = static_cast<QKeyEvent*>(event);
-            const QKeySequence pressed(key->keyCombination());
-            for (const auto& shortcut : {QKeySequence(Qt::CTRL | Qt::Key_O), QKeySequence(Qt::CTRL | Qt::Key_S),
-                                         QKeySequence(Qt::CTRL | Qt::Key_E), QKeySequence(Qt::CTRL | Qt::Key_D)}) {
-                if (pressed == shortcut) {
-                    event->ignore();
-                    return true;
-                }
+            const QKeySequence pressed(static_cast<QKeyEvent*>(event)->keyCombination());
+            if (std::find(shortcuts_.begin(), shortcuts_.end(), pressed) != shortcuts_.end()) {
+                event->ignore();
+                return true;
             }
         }
         return QObject::eventFilter(watched, event);
     }
+
+private:
+    std::vector<QKeySequence> shortcuts_;
 };
 
 std::uint32_t WindowBackgroundColor() {
     const QColor color = QApplication::palette().color(QPalette::Window);
     return PackColor(color.red(), color.green(), color.blue());
+}
+
+// How far the frame's scaling makes it reach past the content the editor sized (all in logical
+// pixels): the content grows by what the scaled frame needs beyond what the unscaled frame would.
+int GrowthForScaledFrame(int content, int frameStart, int frameLength, qreal scale) {
+    const qreal unscaledEnd = frameStart + frameLength / scale;
+    const qreal scaledEnd = frameStart + frameLength;
+    return std::max(0, static_cast<int>(std::ceil(scaledEnd - std::max<qreal>(content, unscaledEnd))));
 }
 
 }  // namespace
@@ -71,29 +81,32 @@ MainWindow::MainWindow(UserInteraction* ui, QWidget* parent)
       canvas_(WindowBackgroundColor()),
       editor_(ui ? *ui : *ownUi_, *this, canvas_),
       endProgram_([] { QCoreApplication::exit(0); }) {
-    setObjectName(QStringLiteral("MainWindow"));
-    setWindowTitle(QString::fromUtf8(kMainWindowCaption));
+    const ui::WindowDescription& description = ui::MainWindowDescription();
+    setObjectName(ToQString(description.name));
+    setWindowTitle(ToQString(description.caption));
     // Sizable, with a minimize button and no maximize button.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
     setWindowIcon(QIcon(QStringLiteral(":/vantrel/icon48.png")));
 
     // The canvas scrolls, with the frame on it, when the window is smaller than the texture and
-    // the frame beside it (a texture taller or wider than the screen).
+    // the frame beside it (a texture taller or wider than the screen). The view itself takes no
+    // keyboard focus: Tab goes round the coordinate boxes only.
     scrollArea_ = new QScrollArea(this);
     scrollArea_->setObjectName(QStringLiteral("canvasView"));
     scrollArea_->setFrameShape(QFrame::NoFrame);
     scrollArea_->setWidgetResizable(true);
+    scrollArea_->setFocusPolicy(Qt::NoFocus);
+    scrollArea_->installEventFilter(this);
     canvasWidget_ = new CanvasWidget(canvas_);
     canvasWidget_->setObjectName(QStringLiteral("canvas"));
     canvasWidget_->onMousePress = [this](Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y) {
         editor_.MouseDown(static_cast<std::int16_t>(button), static_cast<std::int16_t>(modifiers),
-                          static_cast<float>(x * kTwipsPerPixel), static_cast<float>(y * kTwipsPerPixel));
+                          static_cast<float>(ui::PixelsToTwips(x)), static_cast<float>(ui::PixelsToTwips(y)));
     };
     scrollArea_->setWidget(canvasWidget_);
     setCentralWidget(scrollArea_);
     buildFrame();
-    menuBar()->setFont(DialogFont());
     buildMenus();
 
     // Presenting progress while a texture paints: show what is painted so far, then let pending
@@ -103,9 +116,11 @@ MainWindow::MainWindow(UserInteraction* ui, QWidget* parent)
         QCoreApplication::processEvents();
     });
 
-    // Design client area 5145 x 3195 twips below the menu bar.
-    canvasWidget_->setMinimumSize(Px(5145), Px(3195));
-    resize(Px(5145), Px(3195) + menuBar()->sizeHint().height());
+    // The design client area below the menu bar.
+    editorContent_ = ToQRect(description.client).size();
+    editorInner_ = QSize(editorContent_.width(), editorContent_.height() + menuBar()->sizeHint().height());
+    canvasWidget_->setMinimumSize(editorContent_);
+    resize(editorInner_);
 
     editor_.Load();
 }
@@ -116,80 +131,61 @@ MainWindow::~MainWindow() {
 }
 
 void MainWindow::buildFrame() {
-    fraInfo = new InfoFrame(canvasWidget_);
-    fraInfo->setObjectName(QStringLiteral("fraInfo"));
-    fraInfo->setGeometry(Px(2520), Px(1320), Px(2535), Px(1215));
-    // The frame's labels are laid out for the small dialog face; the desktop's default font would
-    // clip "Bottom:" in its 41-pixel label. The menus use the same face.
-    fraInfo->setFont(DialogFont());
-
-    struct Row {
-        const char* labelName;
-        const char* caption;
-        int labelLeft, labelWidth;
-        const char* boxName;
-        int boxLeft;
-        int top;
-        QLineEdit** box;
-    };
-    const Row rows[] = {
-        {"Label1", "Top:", 120, 375, "txtTop", 600, 240, &txtTop},
-        {"Label2", "Left:", 1200, 375, "txtLeft", 1680, 240, &txtLeft},
-        {"Label3", "Bottom:", 120, 615, "txtBottom", 720, 720, &txtBottom},
-        {"Label4", "Right:", 1320, 495, "txtRight", 1920, 720, &txtRight},
-    };
-    for (const Row& row : rows) {
-        auto* label = new QLabel(QString::fromUtf8(row.caption), fraInfo);
-        label->setObjectName(QString::fromUtf8(row.labelName));
-        label->setGeometry(Px(row.labelLeft), Px(row.top), Px(row.labelWidth), Px(255));
-        auto* edit = new QLineEdit(fraInfo);
-        edit->setObjectName(QString::fromUtf8(row.boxName));
-        edit->setGeometry(Px(row.boxLeft), Px(row.top), Px(495), Px(285));
-        *row.box = edit;
-    }
+    const DescribedControls controls =
+        BuildControls(ui::MainWindowDescription(), canvasWidget_,
+                      [](const ui::ControlDescription& control, QWidget* parent) -> QWidget* {
+                          return control.kind == ui::ControlKind::Frame ? new InfoFrame(parent) : nullptr;
+                      });
+    fraInfo = controls.get<QGroupBox>("fraInfo");
+    txtTop = controls.get<QLineEdit>("txtTop");
+    txtLeft = controls.get<QLineEdit>("txtLeft");
+    txtBottom = controls.get<QLineEdit>("txtBottom");
+    txtRight = controls.get<QLineEdit>("txtRight");
     auto* shortcutsFirst = new MenuShortcutsFirst(this);
     for (QLineEdit* edit : {txtTop, txtLeft, txtBottom, txtRight}) edit->installEventFilter(shortcutsFirst);
-    setTabOrder(txtTop, txtLeft);
-    setTabOrder(txtLeft, txtBottom);
-    setTabOrder(txtBottom, txtRight);
 }
 
 void MainWindow::buildMenus() {
-    struct Item {
-        const char* name;
-        const char* caption;  // nullptr for a separator
-        QKeySequence shortcut;
-        std::function<void()> run;
-    };
-    const auto addMenu = [this](const char* name, const char* caption, const std::vector<Item>& items) {
-        QMenu* menu = menuBar()->addMenu(QString::fromUtf8(caption));
-        menu->setFont(DialogFont());  // a popup is a window of its own: the face is not inherited
-        menu->setObjectName(QString::fromUtf8(name));
-        menu->menuAction()->setObjectName(QString::fromUtf8(name));
-        for (const Item& item : items) {
-            QAction* action = item.caption ? menu->addAction(QString::fromUtf8(item.caption)) : menu->addSeparator();
-            action->setObjectName(QString::fromUtf8(item.name));
-            if (!item.shortcut.isEmpty()) action->setShortcut(item.shortcut);
-            if (item.run) connect(action, &QAction::triggered, this, item.run);
+    // The frame's face; a popup is a window of its own, so each menu is given it too.
+    menuBar()->setFont(DialogFont());
+    for (const ui::MenuDescription& description : ui::MainMenuBar()) {
+        QMenu* menu = menuBar()->addMenu(ToQString(description.caption));
+        menu->setFont(DialogFont());
+        menu->setObjectName(ToQString(description.name));
+        menu->menuAction()->setObjectName(ToQString(description.name));
+        for (const ui::MenuItemDescription& item : description.items) {
+            QAction* action = item.separator() ? menu->addSeparator() : menu->addAction(ToQString(item.caption));
+            action->setObjectName(ToQString(item.name));
+            if (!item.shortcut.empty()) action->setShortcut(ToKeySequence(item.shortcut));
+            if (item.command != ui::Command::None)
+                connect(action, &QAction::triggered, this, [this, command = item.command] { run(command); });
         }
-    };
-    addMenu("mnuFile", "File",
-            {{"mnuFileOpen", "Open", QKeySequence(Qt::CTRL | Qt::Key_O), [this] { mnuFileOpen_Click(); }},
-             {"mnuDivider3", nullptr, {}, {}},
-             {"mnuFileSave", "Save", QKeySequence(Qt::CTRL | Qt::Key_S), [this] { mnuFileSave_Click(); }},
-             {"mnuFileSaveAs", "Save As", {}, [this] { mnuFileSaveAs_Click(); }},
-             {"mnuDivider1", nullptr, {}, {}},
-             {"mnuFileExit", "Exit", {}, [this] { mnuFileExit_Click(); }}});
-    addMenu("mnuEdit", "Edit",
-            {{"mnuEditComplete", "Complete Entry", QKeySequence(Qt::CTRL | Qt::Key_E),
-              [this] { mnuEditComplete_Click(); }},
-             {"mnuDivider2", nullptr, {}, {}},
-             {"mnuEditBackground", "Select Background Color", {}, [this] { mnuEditBackground_Click(); }},
-             {"mnuDivider4", nullptr, {}, {}},
-             {"mnuEditDelete", "Delete Entry", QKeySequence(Qt::CTRL | Qt::Key_D), [this] { mnuEditDelete_Click(); }}});
-    addMenu("mnuHelp", "Help",
-            {{"mnuHelpAbout", "About", {}, [this] { emit aboutRequested(); }},
-             {"mnuHelpOnline", "Online Tutorial", {}, [this] { emit onlineTutorialRequested(); }}});
+    }
+}
+
+void MainWindow::run(ui::Command command) {
+    switch (command) {
+        case ui::Command::FileOpen:
+            return mnuFileOpen_Click();
+        case ui::Command::FileSave:
+            return mnuFileSave_Click();
+        case ui::Command::FileSaveAs:
+            return mnuFileSaveAs_Click();
+        case ui::Command::FileExit:
+            return mnuFileExit_Click();
+        case ui::Command::EditComplete:
+            return mnuEditComplete_Click();
+        case ui::Command::EditBackground:
+            return mnuEditBackground_Click();
+        case ui::Command::EditDelete:
+            return mnuEditDelete_Click();
+        case ui::Command::HelpAbout:
+            return mnuHelpAbout_Click();
+        case ui::Command::HelpOnline:
+            return mnuHelpOnline_Click();
+        case ui::Command::None:
+            return;
+    }
 }
 
 void MainWindow::mnuFileOpen_Click() {
@@ -240,11 +236,11 @@ QRect MainWindow::availableArea() const {
     return shown ? shown->availableGeometry() : QRect(0, 0, 1 << 15, 1 << 15);
 }
 
-void MainWindow::fitWindow(QSize inner, QSize content) {
-    canvasWidget_->setMinimumSize(content);
+void MainWindow::fitWindow() {
+    canvasWidget_->setMinimumSize(editorContent_ + growth_);
     const QRect area = availableArea();
     const QSize room = outerToInner(area.size());
-    resize(inner.boundedTo(room));
+    resize((editorInner_ + growth_).boundedTo(room));
     // Kept on the available area: moved back where the new size would reach past its edges.
     const QRect outer = frameGeometry();
     const int x = std::max(area.left(), std::min(outer.x(), area.right() + 1 - outer.width()));
@@ -252,30 +248,69 @@ void MainWindow::fitWindow(QSize inner, QSize content) {
     if (x != outer.x() || y != outer.y()) move(x, y);
 }
 
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == scrollArea_ && event->type() == QEvent::Resize) absorbScalingShortfall();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::absorbScalingShortfall() {
+    // At a fractional scale a size in logical pixels reaches the screen rounded to device pixels
+    // and comes back rounded again, so the window can end up a logical pixel short of the size
+    // asked for. The canvas gives up that pixel rather than bring up two scroll bars for it.
+    const qreal scale = devicePixelRatioF();
+    if (scale == std::floor(scale)) return;
+    const QSize wanted = editorContent_ + growth_;
+    const QSize room = scrollArea_->maximumViewportSize();
+    const QSize canvas(wanted.width() - room.width() == 1 ? room.width() : wanted.width(),
+                       wanted.height() - room.height() == 1 ? room.height() : wanted.height());
+    if (canvas != canvasWidget_->minimumSize()) canvasWidget_->setMinimumSize(canvas);
+}
+
+int MainWindow::texturePixels(double twips) const { return ui::TwipsToPixels(twips / devicePixelRatioF()); }
+
 void MainWindow::setWindowWidth(int twips) {
-    const QSize inner = outerToInner(QSize(static_cast<int>(std::lround(twips / double(kTwipsPerPixel))), 0));
-    fitWindow(QSize(inner.width(), height()), QSize(inner.width(), canvasWidget_->minimumHeight()));
+    const int inner = outerToInner(QSize(texturePixels(twips), 0)).width();
+    editorInner_ = QSize(inner, height() - growth_.height());
+    editorContent_.setWidth(inner);
+    fitWindow();
 }
 
 void MainWindow::setWindowHeight(int twips) {
-    const QSize inner = outerToInner(QSize(0, static_cast<int>(std::lround(twips / double(kTwipsPerPixel)))));
-    const int content = std::max(1, inner.height() - menuBar()->sizeHint().height());
-    fitWindow(QSize(width(), inner.height()), QSize(canvasWidget_->minimumWidth(), content));
+    const int inner = outerToInner(QSize(0, texturePixels(twips))).height();
+    editorInner_ = QSize(width() - growth_.width(), inner);
+    editorContent_.setHeight(std::max(1, inner - menuBar()->sizeHint().height()));
+    fitWindow();
 }
 
 void MainWindow::setFrameLeft(int twips) {
-    fraInfo->move(static_cast<int>(std::lround(twips / double(kTwipsPerPixel))), fraInfo->y());
+    fraInfo->move(texturePixels(twips), fraInfo->y());
+    showScaledFrameWhole(Qt::Horizontal);
 }
 
 void MainWindow::setFrameTop(double twips) {
     frameTopTwips_ = twips;
-    fraInfo->move(fraInfo->x(), static_cast<int>(std::lround(twips / kTwipsPerPixel)));
+    fraInfo->move(fraInfo->x(), texturePixels(twips));
+    showScaledFrameWhole(Qt::Vertical);
 }
 
-int MainWindow::frameHeight() const { return fraInfo->height() * kTwipsPerPixel; }
+int MainWindow::frameHeight() const {
+    return static_cast<int>(std::lround(ui::PixelsToTwips(fraInfo->height()) * devicePixelRatioF()));
+}
+
+void MainWindow::showScaledFrameWhole(Qt::Orientation across) {
+    const qreal scale = devicePixelRatioF();
+    QSize growth = growth_;
+    if (across == Qt::Horizontal)
+        growth.setWidth(GrowthForScaledFrame(editorContent_.width(), fraInfo->x(), fraInfo->width(), scale));
+    else
+        growth.setHeight(GrowthForScaledFrame(editorContent_.height(), fraInfo->y(), fraInfo->height(), scale));
+    if (growth == growth_) return;
+    growth_ = growth;
+    fitWindow();
+}
 
 void MainWindow::showDeleteDialog() {
-    if (!deleteDialog_) deleteDialog_ = new frmDelete(*this);
+    if (!deleteDialog_) deleteDialog_ = new frmDelete(editor_);
     deleteDialog_->show();
     deleteDialog_->raise();
     deleteDialog_->activateWindow();

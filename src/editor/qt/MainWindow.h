@@ -14,6 +14,7 @@
 #include "editor/qt/QtUserInteraction.h"
 #include "editor/qt/frmDelete.h"
 #include "targa/Canvas.h"
+#include "ui/MenuDescription.h"
 
 class QAction;
 class QScrollArea;
@@ -22,8 +23,15 @@ namespace vantrel {
 
 class CanvasWidget;
 
-// The editor's document window: the canvas with the texture, the coordinate frame, and the menu
-// bar whose items run the editor's commands.
+// The editor's document window, built from its description (ui::MainWindowDescription() and
+// ui::MainMenuBar()): the canvas with the texture, the coordinate frame, and the menu bar whose
+// items run the editor's commands.
+//
+// On a scaled display (a device pixel ratio above 1) the texture keeps one texture pixel to one
+// device pixel, while the frame, its controls and the menus scale with the display. The editor's
+// twips for the window's size and the frame's place are texture space (15 twips to a device
+// pixel); where the scaled frame would not fit in the window the editor sized, the window grows
+// just enough to show it whole.
 class MainWindow : public QMainWindow, public EditorView {
     Q_OBJECT
 public:
@@ -42,7 +50,8 @@ public:
     QRect availableArea() const;
     void setAvailableArea(const QRect& area) { availableArea_ = area; }
 
-    // The commands, as the menu items run them.
+    // Runs a menu item's command: one handler per command.
+    void run(ui::Command command);
     void mnuFileOpen_Click();
     void mnuFileSave_Click() { editor_.Save(); }
     void mnuFileSaveAs_Click() { editor_.SaveAs(); }
@@ -50,11 +59,10 @@ public:
     void mnuEditComplete_Click() { editor_.CompleteEntry(); }
     void mnuEditBackground_Click() { editor_.SelectBackgroundColor(); }
     void mnuEditDelete_Click() { editor_.DeleteEntry(); }
+    void mnuHelpAbout_Click() { emit aboutRequested(); }
+    void mnuHelpOnline_Click() { emit onlineTutorialRequested(); }
 
-    // Reached from the delete dialog.
     const std::vector<std::string>& colNames() const { return editor_.colNames(); }
-    std::int32_t& lngRemoveNumber() { return editor_.lngRemoveNumber(); }
-    void RemoveEntry() { editor_.RemoveEntry(); }
 
     // Ending the program at once; tests replace it. By default it leaves the application's event loops.
     void setEndProgram(std::function<void()> endProgram) { endProgram_ = std::move(endProgram); }
@@ -79,6 +87,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildFrame();
@@ -86,9 +95,18 @@ private:
     QLineEdit* box(Box which) const;
     // Outer size (title bar and borders included) to the size Qt's resize() takes.
     QSize outerToInner(QSize outer) const;
-    // Makes the canvas at least `content` (pixels) and the window `inner` (pixels, as resize()
-    // takes it), or as much of that as the available area shows; scroll bars reach the rest.
-    void fitWindow(QSize inner, QSize content);
+    // Makes the canvas at least the content the editor asked for and the window the inner size it
+    // asked for (both grown for a scaled frame), or as much of that as the available area shows;
+    // scroll bars reach the rest.
+    void fitWindow();
+    // Lets the canvas be a logical pixel smaller than asked where a fractional scale's rounding
+    // left the window that much short.
+    void absorbScalingShortfall();
+    // Logical pixels for a length in texture-space twips.
+    int texturePixels(double twips) const;
+    // Grows the window where the scaled frame reaches past the content the editor sized, across
+    // the texture (after the frame's left was set) or down it (after its top was set).
+    void showScaledFrameWhole(Qt::Orientation across);
 
     std::unique_ptr<QtUserInteraction> ownUi_;
     Canvas canvas_;
@@ -103,6 +121,10 @@ private:
     QLineEdit* txtRight = nullptr;
     QPointer<frmDelete> deleteDialog_;
     double frameTopTwips_ = 0;
+    // What the editor last asked for (logical pixels), and what the scaled frame added to it.
+    QSize editorInner_;
+    QSize editorContent_;
+    QSize growth_{0, 0};
     std::function<void()> endProgram_;
 };
 

@@ -5,8 +5,9 @@
 
 #include "platform/UserInteraction.h"
 
-// The user interaction of the real program: Qt's modal message box, input dialog, file dialogs
-// and colour dialog, parented to the given window.
+// The user interaction of the Linux program (the Windows program has its own over the Win32 API):
+// Qt's modal message box, input dialog, file dialogs and colour dialog, parented to the given
+// window.
 namespace vantrel {
 
 class QtUserInteraction : public UserInteraction {

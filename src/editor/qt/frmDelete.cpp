@@ -1,36 +1,29 @@
 #include "editor/qt/frmDelete.h"
 
 #include <QCloseEvent>
+#include <QShowEvent>
 
-#include "editor/qt/DialogFont.h"
-#include "editor/qt/MainWindow.h"
+#include "app/qt/NativeWindowHints.h"
+#include "editor/qt/DescribedWindow.h"
+#include "ui/WindowDescriptions.h"
 
 namespace vantrel {
 
-namespace {
-constexpr int Px(int twips) { return twips / 15; }
-}  // namespace
-
-frmDelete::frmDelete(MainWindow& mainWindow) : QWidget(nullptr), logic_(mainWindow.editor()) {
-    setObjectName(QStringLiteral("frmDelete"));
+frmDelete::frmDelete(MappingEditor& editor) : QWidget(nullptr), logic_(editor) {
+    const ui::WindowDescription& description = ui::DeleteDialogDescription();
+    setObjectName(ToQString(description.name));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Delete Entry"));
-    // A tool window stays out of the taskbar; sizable, with neither maximize nor minimize button.
+    setWindowTitle(ToQString(description.caption));
+    // A tool window; sizable, with neither maximize nor minimize button.
     setWindowFlags(Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint);
-    resize(Px(3480), Px(810));
+    resize(ToQRect(description.client).size());
     // Laid out for the small dialog face: in the desktop's default font "Delete Selected" is
-    // clipped at both ends of its 89-pixel button.
+    // clipped at both ends of its button.
     setFont(DialogFont());
 
-    cmbDelete = new QComboBox(this);
-    cmbDelete->setObjectName(QStringLiteral("cmbDelete"));
-    cmbDelete->setEditable(false);
-    cmbDelete->setGeometry(0, 0, Px(3495), Px(315));
-
-    cmdDelete = new QPushButton(QStringLiteral("Delete Selected"), this);
-    cmdDelete->setObjectName(QStringLiteral("cmdDelete"));
-    cmdDelete->setGeometry(Px(1080), Px(360), Px(1335), Px(375));
-    setTabOrder(cmbDelete, cmdDelete);
+    const DescribedControls controls = BuildControls(description, this);
+    cmbDelete = controls.get<QComboBox>("cmbDelete");
+    cmdDelete = controls.get<QPushButton>("cmdDelete");
     connect(cmdDelete, &QPushButton::clicked, this, [this] { cmdDelete_Click(); });
 
     // Load: the list is filled once, here; entries completed while the dialog is open show up the
@@ -43,6 +36,12 @@ frmDelete::frmDelete(MainWindow& mainWindow) : QWidget(nullptr), logic_(mainWind
 void frmDelete::cmdDelete_Click() {
     logic_.DeleteSelected(cmbDelete->currentIndex());
     close();
+}
+
+void frmDelete::showEvent(QShowEvent* event) {
+    // No taskbar entry: a tool window alone does not keep it out of every taskbar on X11.
+    KeepOutOfTaskbar(this);
+    QWidget::showEvent(event);
 }
 
 void frmDelete::closeEvent(QCloseEvent* event) {

@@ -1,5 +1,5 @@
-// The start-up and auxiliary windows under a real X11 window manager (openbox, xfwm4): which of
-// them stay out of the taskbar, which carry an icon, and that the splash takes the keyboard when
+// The start-up, auxiliary and delete windows under a real X11 window manager (openbox, xfwm4):
+// which of them stay out of the taskbar, which carry an icon, and that the splash takes the keyboard when
 // it shows. Read back from the X server as a taskbar or xprop reads it.
 #include <QApplication>
 #include <QGuiApplication>
@@ -21,6 +21,9 @@
 #include "app/qt/frmAbout.h"
 #include "app/qt/frmOnlineTut.h"
 #include "app/qt/frmSplash.h"
+#include "editor/qt/MainWindow.h"
+#include "editor/qt/frmDelete.h"
+#include "support/ScriptedUserInteraction.h"
 
 namespace vantrel::test {
 namespace {
@@ -114,6 +117,25 @@ TEST_F(WindowManagerTest, TutorialStaysOutOfTheTaskbarWithItsIconAndMaximizeButt
         [&] { return HasAtom(tutorial, "_NET_WM_STATE", "_NET_WM_STATE_MAXIMIZED_VERT") && tutorial->height() > 600; },
         3000));
     delete tutorial.data();
+}
+
+TEST_F(WindowManagerTest, DeleteDialogStaysOutOfTheTaskbarWithItsFrame) {
+    ScriptedUserInteraction ui;
+    MainWindow window(&ui);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    EXPECT_FALSE(OutOfTaskbar(&window));
+    for (int opening = 0; opening < 2; ++opening) {  // a new dialog at each opening
+        window.mnuEditDelete_Click();
+        QPointer<frmDelete> dialog = window.deleteDialog();
+        ASSERT_NE(dialog, nullptr);
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return OutOfTaskbar(dialog); }, 3000)) << "opening " << opening;
+        EXPECT_TRUE(QTest::qWaitFor([&] { return Decorated(dialog); }, 3000));
+        dialog->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_TRUE(dialog.isNull());
+    }
 }
 
 TEST_F(WindowManagerTest, SplashTakesACharacterKeyTypedAtTheKeyboard) {

@@ -1,4 +1,4 @@
-// The real main window, offscreen: caption, menu tree, shortcuts, frame layout, tab order, and
+// The real main window, offscreen: the menu tree against its description, shortcuts, tab order, and
 // that the title bar's close control asks before unsaved work is lost.
 #include "editor/qt/MainWindow.h"
 
@@ -16,8 +16,11 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTest>
+#include <functional>
+#include <optional>
 
 #include "editor/qt/CanvasWidget.h"
+#include "ui/MenuDescription.h"
 #include "support/ScriptedUserInteraction.h"
 #include "support/TestData.h"
 #include "support/TgaFiles.h"
@@ -25,112 +28,112 @@
 namespace vantrel::test {
 namespace {
 
-struct ExpectedItem {
-    const char* name;
-    const char* caption;  // "-" for a separator
-    const char* shortcut;
-};
-
-std::vector<ExpectedItem> ItemsOf(const char* menu) {
-    if (std::string(menu) == "mnuFile")
-        return {{"mnuFileOpen", "Open", "Ctrl+O"}, {"mnuDivider3", "-", ""},     {"mnuFileSave", "Save", "Ctrl+S"},
-                {"mnuFileSaveAs", "Save As", ""},  {"mnuDivider1", "-", ""},     {"mnuFileExit", "Exit", ""}};
-    if (std::string(menu) == "mnuEdit")
-        return {{"mnuEditComplete", "Complete Entry", "Ctrl+E"},
-                {"mnuDivider2", "-", ""},
-                {"mnuEditBackground", "Select Background Color", ""},
-                {"mnuDivider4", "-", ""},
-                {"mnuEditDelete", "Delete Entry", "Ctrl+D"}};
-    return {{"mnuHelpAbout", "About", ""}, {"mnuHelpOnline", "Online Tutorial", ""}};
-}
-
 class MainWindowTest : public ::testing::Test {
 protected:
     ScriptedUserInteraction ui;
     MainWindow window{&ui};
 };
 
-TEST_F(MainWindowTest, CaptionBorderAndIcon) {
-    EXPECT_EQ(window.windowTitle(), "Vantrel 2.0");
+TEST_F(MainWindowTest, BorderAndIcon) {
     const Qt::WindowFlags flags = window.windowFlags();
     EXPECT_TRUE(flags & Qt::WindowMinimizeButtonHint);
     EXPECT_FALSE(flags & Qt::WindowMaximizeButtonHint);
     EXPECT_FALSE(window.windowIcon().isNull());
     EXPECT_EQ(window.windowIcon().availableSizes().value(0), QSize(48, 48));
-    // Design client area 5145 x 3195 twips below the menu bar.
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    EXPECT_EQ(window.centralWidget()->size(), QSize(343, 213));
 }
 
-TEST_F(MainWindowTest, MenuTreeCaptionsAndShortcuts) {
+TEST_F(MainWindowTest, MenuBarIsBuiltFromTheMenuDescription) {
     const QList<QAction*> menus = window.menuBar()->actions();
-    ASSERT_EQ(menus.size(), 3);
-    const char* names[] = {"mnuFile", "mnuEdit", "mnuHelp"};
-    const char* captions[] = {"File", "Edit", "Help"};
-    int shortcuts = 0;
-    for (int m = 0; m < 3; ++m) {
-        EXPECT_EQ(menus[m]->text(), captions[m]);
-        EXPECT_EQ(menus[m]->objectName(), names[m]);
+    const auto described = ui::MainMenuBar();
+    ASSERT_EQ(menus.size(), static_cast<qsizetype>(described.size()));
+    for (std::size_t m = 0; m < described.size(); ++m) {
+        const ui::MenuDescription& menu = described[m];
+        SCOPED_TRACE(menu.name);
+        EXPECT_EQ(menus[m]->text(), QString::fromUtf8(menu.caption));
+        EXPECT_EQ(menus[m]->objectName(), QString::fromUtf8(menu.name));
         const QList<QAction*> items = menus[m]->menu()->actions();
-        const auto expected = ItemsOf(names[m]);
-        ASSERT_EQ(items.size(), static_cast<int>(expected.size())) << names[m];
-        for (std::size_t i = 0; i < expected.size(); ++i) {
-            QAction* item = items[static_cast<int>(i)];
-            EXPECT_EQ(item->objectName(), expected[i].name);
-            if (std::string(expected[i].caption) == "-") {
-                EXPECT_TRUE(item->isSeparator()) << expected[i].name;
-            } else {
-                EXPECT_EQ(item->text(), expected[i].caption);
+        ASSERT_EQ(items.size(), static_cast<qsizetype>(menu.items.size()));
+        for (std::size_t i = 0; i < menu.items.size(); ++i) {
+            const ui::MenuItemDescription& expected = menu.items[i];
+            QAction* item = items[static_cast<qsizetype>(i)];
+            EXPECT_EQ(item->objectName(), QString::fromUtf8(expected.name));
+            EXPECT_EQ(item->isSeparator(), expected.separator()) << expected.name;
+            if (!expected.separator()) {
+                EXPECT_EQ(item->text(), QString::fromUtf8(expected.caption));
                 EXPECT_FALSE(item->text().contains('&')) << "no access keys";
             }
-            EXPECT_EQ(item->shortcut().toString(), expected[i].shortcut) << expected[i].name;
+            // As the menu shows it, read back from Qt's own key sequence.
+            EXPECT_EQ(item->shortcut().toString(QKeySequence::PortableText),
+                      QString::fromStdString(ui::ShortcutText(expected.shortcut)))
+                << expected.name;
             EXPECT_TRUE(item->isEnabled() && item->isVisible());
             EXPECT_FALSE(item->isCheckable());
-            if (!item->shortcut().isEmpty()) ++shortcuts;
         }
     }
-    EXPECT_EQ(shortcuts, 4);
 }
 
-TEST_F(MainWindowTest, FrameLabelsAndBoxesStandWhereTheyShould) {
-    auto* frame = window.findChild<QGroupBox*>("fraInfo");
-    ASSERT_NE(frame, nullptr);
-    EXPECT_EQ(frame->geometry(), QRect(168, 88, 169, 81));
-    EXPECT_TRUE(frame->title().isEmpty());
-    struct Control {
-        const char* name;
-        QRect pixels;
-        const char* caption;
+// Each item, chosen from the menu, runs its own command: seen through the dialog or message the
+// command asks for, or the signal or ending it gives.
+TEST_F(MainWindowTest, EveryMenuItemRunsItsCommand) {
+    int ended = 0;
+    window.setEndProgram([&] { ++ended; });
+    int about = 0;
+    int tutorial = 0;
+    QObject::connect(&window, &MainWindow::aboutRequested, [&] { ++about; });
+    QObject::connect(&window, &MainWindow::onlineTutorialRequested, [&] { ++tutorial; });
+    using Kind = RecordedRequest::Kind;
+    struct Case {
+        ui::Command command;
+        std::optional<Kind> asks;       // the one request the command makes of the user, if any
+        std::function<bool()> ran = {};  // otherwise, what shows it ran
     };
-    const Control controls[] = {
-        {"Label1", QRect(8, 16, 25, 17), "Top:"},    {"txtTop", QRect(40, 16, 33, 19), ""},
-        {"Label2", QRect(80, 16, 25, 17), "Left:"},  {"txtLeft", QRect(112, 16, 33, 19), ""},
-        {"Label3", QRect(8, 48, 41, 17), "Bottom:"}, {"txtBottom", QRect(48, 48, 33, 19), ""},
-        {"Label4", QRect(88, 48, 33, 17), "Right:"}, {"txtRight", QRect(128, 48, 33, 19), ""},
+    const Case cases[] = {
+        {ui::Command::FileOpen, Kind::OpenDialog},
+        {ui::Command::FileSave, Kind::SaveDialog},
+        {ui::Command::FileSaveAs, Kind::SaveDialog},
+        {ui::Command::EditComplete, Kind::MessageBox},  // the corners are not picked yet
+        {ui::Command::EditBackground, Kind::ColorDialog},
+        {ui::Command::HelpAbout, std::nullopt, [&] { return about == 1; }},
+        {ui::Command::HelpOnline, std::nullopt, [&] { return tutorial == 1; }},
+        {ui::Command::FileExit, std::nullopt, [&] { return ended == 1; }},
+        {ui::Command::EditDelete, std::nullopt,
+         [&] { return window.deleteDialog() && window.deleteDialog()->isVisible(); }},
     };
-    for (const Control& c : controls) {
-        QWidget* widget = frame->findChild<QWidget*>(c.name);
-        ASSERT_NE(widget, nullptr) << c.name;
-        EXPECT_EQ(widget->geometry(), c.pixels) << c.name;
-        if (auto* label = qobject_cast<QLabel*>(widget)) EXPECT_EQ(label->text(), c.caption);
-        if (auto* edit = qobject_cast<QLineEdit*>(widget)) EXPECT_TRUE(edit->text().isEmpty());
+    for (const Case& c : cases) {
+        const ui::MenuItemDescription* item = ui::FindMenuItem(c.command);
+        ASSERT_NE(item, nullptr);
+        SCOPED_TRACE(item->name);
+        auto* action = window.findChild<QAction*>(QString::fromUtf8(item->name));
+        ASSERT_NE(action, nullptr);
+        const std::size_t before = ui.requests.size();
+        action->trigger();
+        if (c.asks) {
+            ASSERT_EQ(ui.requests.size(), before + 1);
+            EXPECT_EQ(ui.requests.back().kind, *c.asks);
+        } else {
+            EXPECT_EQ(ui.requests.size(), before);
+            EXPECT_TRUE(c.ran());
+        }
     }
+    window.deleteDialog()->close();
 }
 
-TEST_F(MainWindowTest, TabMovesThroughTheBoxesTopLeftBottomRight) {
+// Part of the window's keyboard order: Tab goes round the four boxes and comes back to the first;
+// the scrolled view around the canvas takes no focus.
+TEST_F(MainWindowTest, TabGoesRoundTheBoxesTopLeftBottomRight) {
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     window.activateWindow();
-    QTest::qWaitForWindowActive(&window);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     auto* top = window.findChild<QLineEdit*>("txtTop");
     top->setFocus();
-    std::vector<QString> order;
-    for (int i = 0; i < 4; ++i) {
-        order.push_back(QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString());
+    std::vector<std::string> order;
+    for (int i = 0; i < 5; ++i) {
+        order.push_back(QApplication::focusWidget() ? QApplication::focusWidget()->objectName().toStdString() : "");
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     }
-    EXPECT_EQ(order, (std::vector<QString>{"txtTop", "txtLeft", "txtBottom", "txtRight"}));
+    EXPECT_EQ(order, (std::vector<std::string>{"txtTop", "txtLeft", "txtBottom", "txtRight", "txtTop"}));
+    EXPECT_EQ(window.scrollArea()->focusPolicy(), Qt::NoFocus);
 }
 
 TEST_F(MainWindowTest, ShortcutsRunTheirCommands) {
