@@ -37,20 +37,29 @@ inline void ExpectBuiltFrom(const QWidget* window, const ui::WindowDescription& 
         SCOPED_TRACE(name);
         QWidget* widget = FindControl(window, control);
         ASSERT_NE(widget, nullptr);
-        if (control.parent) EXPECT_EQ(widget->parentWidget()->objectName(), QString::fromUtf8(control.parent));
+        if (control.parent) {
+            EXPECT_EQ(widget->parentWidget()->objectName(), QString::fromUtf8(control.parent));
+        }
         const ui::PixelRect place = ui::ToPixels(control.place);
         EXPECT_EQ(widget->pos(), QPoint(place.left, place.top));
         const bool loaded = setOnLoad.count(control.name) > 0;
-        if (!loaded) EXPECT_EQ(widget->size(), QSize(place.width, place.height));
+        if (!loaded) {
+            EXPECT_EQ(widget->size(), QSize(place.width, place.height));
+        }
         const QFontInfo face(widget->font());
-        if (control.font.face)
+        if (control.font.face) {
             EXPECT_EQ(widget->font().family(), QString::fromUtf8(control.font.face));
+        }
         EXPECT_TRUE(ArialMetricFamilies().contains(face.family())) << "resolved to " << face.family().toStdString();
         EXPECT_DOUBLE_EQ(widget->font().pointSizeF(), control.font.points);
         EXPECT_EQ(widget->font().bold(), control.font.bold);
         if (loaded || !*control.text) continue;
-        if (auto* label = qobject_cast<QLabel*>(widget)) EXPECT_EQ(label->text(), QString::fromUtf8(control.text));
-        if (auto* button = qobject_cast<QPushButton*>(widget)) EXPECT_EQ(button->text(), QString::fromUtf8(control.text));
+        if (auto* label = qobject_cast<QLabel*>(widget)) {
+            EXPECT_EQ(label->text(), QString::fromUtf8(control.text));
+        }
+        if (auto* button = qobject_cast<QPushButton*>(widget)) {
+            EXPECT_EQ(button->text(), QString::fromUtf8(control.text));
+        }
     }
 }
 

@@ -86,7 +86,9 @@ TEST_F(ScaledCanvas, TheScaledFrameShowsWholeBesideTheTexture) {
     EXPECT_LE(frame.x() + frame.width(), view.width());
     EXPECT_LE(frame.y() + frame.height(), view.height());
     // Grown just enough: here the scaled frame is wider than the room the editor left for it.
-    if (scale > 1) EXPECT_LE(view.width() - (frame.x() + frame.width()), 1);
+    if (scale > 1) {
+        EXPECT_LE(view.width() - (frame.x() + frame.width()), 1);
+    }
 }
 
 // Under a window manager the window can come out a logical pixel short of the size asked for:
