@@ -21,6 +21,8 @@ namespace vantrel {
 
 class frmOnlineTut : public QWidget {
     Q_OBJECT
+    // Readable by name too, for code that sees the window only as a QWidget from the module.
+    Q_PROPERTY(bool showsBundledTutorial READ showsBundledTutorial NOTIFY bundledTutorialShown)
 
 public:
     // How long the tutorial address may take before the shipped page is shown instead.
