@@ -22,9 +22,12 @@ void DeleteBrowserShareContext() {
 }
 
 // Only the warning that the attribute comes late is dropped: the context it would have made at
-// start has just been made.
+// start has just been made. Everything else goes to the handler installed before.
+QtMessageHandler handlerBeforeAttribute = nullptr;
+
 void DropLateAttributeWarning(QtMsgType type, const QMessageLogContext& context, const QString& message) {
-    if (!message.contains(QLatin1String("AA_ShareOpenGLContexts"))) qt_message_output(type, context, message);
+    if (!message.contains(QLatin1String("AA_ShareOpenGLContexts")) && handlerBeforeAttribute)
+        handlerBeforeAttribute(type, context, message);
 }
 
 // The browser draws its pages in OpenGL contexts that share their textures with the window's.
@@ -40,9 +43,9 @@ void PrepareBrowserEngine() {
     browserShareContext->create();
     qt_gl_set_global_share_context(browserShareContext);
     qAddPostRoutine(DeleteBrowserShareContext);
-    const QtMessageHandler previous = qInstallMessageHandler(DropLateAttributeWarning);
+    handlerBeforeAttribute = qInstallMessageHandler(DropLateAttributeWarning);
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-    qInstallMessageHandler(previous);
+    qInstallMessageHandler(handlerBeforeAttribute);
 }
 
 }  // namespace
@@ -51,8 +54,8 @@ QString TutorialModule::FileName() { return QStringLiteral("libvantrel-tutorial.
 
 QStringList TutorialModule::SearchPaths() {
     const QDir programFolder(QCoreApplication::applicationDirPath());
-    return {programFolder.filePath(FileName()),
-            QDir::cleanPath(programFolder.filePath(QStringLiteral(VANTREL_TUTORIAL_MODULE_INSTALL_DIR "/") + FileName()))};
+    const QString installed = QStringLiteral(VANTREL_TUTORIAL_MODULE_INSTALL_DIR "/") + FileName();
+    return {programFolder.filePath(FileName()), QDir::cleanPath(programFolder.filePath(installed))};
 }
 
 TutorialModule::TutorialModule(QStringList candidates) : candidates_(std::move(candidates)) {}

@@ -101,7 +101,8 @@ TEST_F(OnlineTutTest, OpensMaximizedAndRestoresToTheDesignSize) {
     const QSize design(ui::TwipsToPixels(description.client.width), ui::TwipsToPixels(description.client.height));
     EXPECT_TRUE(QTest::qWaitFor([&] { return window->size() == design; }))
         << window->size().width() << " x " << window->size().height();
-    const ui::TwipsSize browserTwips = ui::BrowserSizeTwips({ui::PixelsToTwips(design.width()), ui::PixelsToTwips(design.height())});
+    const ui::TwipsSize browserTwips =
+        ui::BrowserSizeTwips({ui::PixelsToTwips(design.width()), ui::PixelsToTwips(design.height())});
     EXPECT_TRUE(QTest::qWaitFor(
         [&] { return window->browserSizeTwips() == QSize(browserTwips.width, browserTwips.height); }));
     const ui::TwipsRect place = description.control("WebBrowser1").place;
