@@ -41,6 +41,7 @@ frmOnlineTut::frmOnlineTut(const QUrl& address, std::chrono::milliseconds loadTi
     setObjectName(QString::fromUtf8(description.name));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QString::fromUtf8(description.caption));
+    // From the program's resources, which the module shares with the rest of the process.
     setWindowIcon(QIcon(AppResources::kApplicationIcon));
     // The design size is the restored size; at it the page shows a handful of lines, so the window
     // opens maximized, where the page can be read (see showEvent).
