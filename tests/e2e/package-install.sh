@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Installs the Debian package on this machine as a user would (apt-get install ./PACKAGE.deb),
 # checks what it installed, then removes it and checks that nothing is left behind:
-# - vantrel, found on PATH, shows its splash and its main window (run under a real window
-#   manager on a virtual display; screenshots in OUT_DIR);
+# - vantrel, found on PATH, shows its splash and its main window, and Help, Online Tutorial opens
+#   the tutorial window from the tutorial module (run under a real window manager on a virtual
+#   display; screenshots in OUT_DIR);
+# - vantrel itself links no browser engine; the module's libraries are all installed;
 # - vantrel-check --version answers with the package's version;
 # - the desktop entry and its icon are where desktops look for them, and the entry validates;
 # - after apt-get purge, none of the package's files remains.
@@ -53,6 +55,11 @@ done
 man -w vantrel-check >/dev/null 2>&1 || [ -f /usr/share/man/man1/vantrel-check.1.gz ] || fail "no man page for vantrel-check"
 step "desktop entry, icons (16 to 256 and scalable), metadata and man pages in place"
 
+module=$(dpkg -L vantrel | grep '/libvantrel-tutorial\.so$') || fail "the package has no tutorial module"
+if ldd /usr/bin/vantrel | grep -q WebEngine; then fail "vantrel links the browser engine"; fi
+if ldd "$module" | grep 'not found'; then fail "libraries of the tutorial module are missing"; fi
+step "the tutorial module is $module; vantrel links no browser engine"
+
 # Started the way the desktop starts it: the Exec line's command, found on PATH, from an
 # unrelated folder, under a window manager.
 cat >"$out/run.sh" <<'RUN'
@@ -73,13 +80,19 @@ main=$(find_window '^Vantrel 2\.0$') || { echo "no main window" >&2; kill $app; 
 sleep 0.5
 import -window root "$out/2-main.png"
 xprop -id "$main" WM_CLASS
+# Help, Online Tutorial from the keyboard: Alt reaches the menu bar, Help is the third menu.
+xdotool windowfocus --sync "$main"; sleep 0.3
+xdotool key alt; sleep 0.3; xdotool key Right Right Down; sleep 0.3; xdotool key Down Return
+find_window '^Online Tutorial$' >/dev/null || { echo "no tutorial window" >&2; kill $app; exit 1; }
+sleep 2
+import -window root "$out/3-tutorial.png"
 kill $app
 RUN
 chmod +x "$out/run.sh"
 QTWEBENGINE_DISABLE_SANDBOX=1 "$here/../support/with-window-manager" openbox "$out/run.sh" "$out" "$here/../support/x11-windows.sh" >"$out/run.log" 2>&1 \
-  || { cat "$out/run.log" >&2; fail "vantrel from PATH did not show its splash and main window"; }
+  || { cat "$out/run.log" >&2; fail "vantrel from PATH did not show its splash, main window and tutorial"; }
 grep -q '"vantrel"' "$out/run.log" || fail "the main window's class is not vantrel: $(cat "$out/run.log")"
-step "vantrel from PATH showed its splash and its main window ($(grep WM_CLASS "$out/run.log"))"
+step "vantrel from PATH showed its splash, its main window ($(grep WM_CLASS "$out/run.log")) and the tutorial"
 
 "${sudo_cmd[@]}" apt-get purge -y -qq vantrel >/dev/null 2>&1 || fail "apt-get purge vantrel"
 trap - EXIT

@@ -8,7 +8,7 @@
 #include <QPushButton>
 
 #include "app/qt/AppResources.h"
-#include "app/qt/NativeWindowHints.h"
+#include "editor/qt/NativeWindowHints.h"
 #include "editor/qt/DescribedWindow.h"
 #include "editor/qt/QtUserInteraction.h"
 #include "ui/AppIdentity.h"

@@ -5,12 +5,12 @@
 #include <QWebEngineLoadingInfo>
 #include <QWebEnginePage>
 #include <QWebEngineView>
-#include <algorithm>
 
 #include "app/qt/AppResources.h"
-#include "app/qt/NativeWindowHints.h"
-#include "ui/Twips.h"
+#include "editor/qt/NativeWindowHints.h"
 #include "ui/AppIdentity.h"
+#include "ui/Twips.h"
+#include "ui/WindowDescriptions.h"
 
 namespace vantrel {
 
@@ -19,9 +19,13 @@ namespace {
 // or our own switch to the shipped page), not a site that failed to answer.
 constexpr int kLoadAbortedError = -3;
 
-int TwipsToPixels(int twips) { return ui::TwipsToPixels(twips); }
-QSize PixelsToTwips(const QSize& pixels) {
-    return QSize(ui::PixelsToTwips(pixels.width()), ui::PixelsToTwips(pixels.height()));
+const ui::WindowDescription& Description() { return ui::OnlineTutorialDescription(); }
+const ui::ControlDescription& BrowserDescription() { return Description().control("WebBrowser1"); }
+
+QSize BrowserSizeTwipsFor(const QSize& areaPixels) {
+    const ui::TwipsSize twips =
+        ui::BrowserSizeTwips({ui::PixelsToTwips(areaPixels.width()), ui::PixelsToTwips(areaPixels.height())});
+    return QSize(twips.width, twips.height);
 }
 }  // namespace
 
@@ -29,27 +33,25 @@ QUrl frmOnlineTut::TutorialUrl() { return QUrl(QString::fromStdString(TutorialAd
 
 QUrl frmOnlineTut::BundledTutorialUrl() { return QUrl(AppResources::kTutorialPage); }
 
-QSize frmOnlineTut::BrowserSizeTwips(const QSize& areaTwips) {
-    return QSize(std::max(0, areaTwips.width() - kBrowserMarginTwips),
-                 std::max(0, areaTwips.height() - kBrowserMarginTwips));
-}
-
 frmOnlineTut::frmOnlineTut(const QUrl& address, std::chrono::milliseconds loadTimeout)
     : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMaximizeButtonHint |
                            Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint),
       loadTimeout_(loadTimeout) {
-    setObjectName(QStringLiteral("frmOnlineTut"));
+    const ui::WindowDescription& description = Description();
+    setObjectName(QString::fromUtf8(description.name));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Online Tutorial"));
+    setWindowTitle(QString::fromUtf8(description.caption));
+    // From the program's resources, which the module shares with the rest of the process.
     setWindowIcon(QIcon(AppResources::kApplicationIcon));
     // The design size is the restored size; at it the page shows a handful of lines, so the window
     // opens maximized, where the page can be read (see showEvent).
-    resize(TwipsToPixels(4680), TwipsToPixels(3195));
+    resize(ui::TwipsToPixels(description.client.width), ui::TwipsToPixels(description.client.height));
 
+    const ui::ControlDescription& browser = BrowserDescription();
     WebBrowser1 = new QWebEngineView(this);
-    WebBrowser1->setObjectName(QStringLiteral("WebBrowser1"));
-    WebBrowser1->move(TwipsToPixels(kBrowserLeftTopTwips), TwipsToPixels(kBrowserLeftTopTwips));
-    SetBrowserSizeTwips(QSize(4455, 2895));
+    WebBrowser1->setObjectName(QString::fromUtf8(browser.name));
+    WebBrowser1->move(ui::TwipsToPixels(browser.place.left), ui::TwipsToPixels(browser.place.top));
+    SetBrowserSizeTwips(QSize(browser.place.width, browser.place.height));
 
     loadTimer_.setSingleShot(true);
     connect(&loadTimer_, &QTimer::timeout, this, [this] {
@@ -68,17 +70,17 @@ void frmOnlineTut::Load(const QUrl& address) {
     WebBrowser1->load(address);
     loadTimer_.start(loadTimeout_);
     // Sized from the outer size first; the first resize event replaces it with the client rule.
-    SetBrowserSizeTwips(BrowserSizeTwips(PixelsToTwips(frameGeometry().size())));
+    SetBrowserSizeTwips(BrowserSizeTwipsFor(frameGeometry().size()));
 }
 
 void frmOnlineTut::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    SetBrowserSizeTwips(BrowserSizeTwips(PixelsToTwips(size())));
+    SetBrowserSizeTwips(BrowserSizeTwipsFor(size()));
 }
 
 void frmOnlineTut::SetBrowserSizeTwips(const QSize& twips) {
     browserTwips_ = twips;
-    WebBrowser1->resize(TwipsToPixels(twips.width()), TwipsToPixels(twips.height()));
+    WebBrowser1->resize(ui::TwipsToPixels(twips.width()), ui::TwipsToPixels(twips.height()));
 }
 
 void frmOnlineTut::OnLoadingChanged(const QWebEngineLoadingInfo& info) {

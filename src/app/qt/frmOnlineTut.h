@@ -6,6 +6,8 @@
 #include <QWidget>
 #include <chrono>
 
+#include "ui/WindowDescriptions.h"
+
 class QResizeEvent;
 class QShowEvent;
 class QWebEngineLoadingInfo;
@@ -14,24 +16,20 @@ class QWebEngineView;
 // The online tutorial in an embedded browser that fills the window, less a margin. The maker's
 // site may not answer; then the window shows the tutorial page shipped with the program instead
 // of the browser's error page. Modeless and without an owner; it deletes itself when closed.
+// It lives in the tutorial module with the browser engine (see TutorialModule.h).
 namespace vantrel {
 
 class frmOnlineTut : public QWidget {
     Q_OBJECT
+    // Readable by name too, for code that sees the window only as a QWidget from the module.
+    Q_PROPERTY(bool showsBundledTutorial READ showsBundledTutorial NOTIFY bundledTutorialShown)
 
 public:
     // How long the tutorial address may take before the shipped page is shown instead.
-    static constexpr std::chrono::milliseconds kLoadTimeout{15000};
-    // The browser stands at 120, 120 twips and is 100 twips smaller than the client area each way.
-    static constexpr int kBrowserLeftTopTwips = 120;
-    static constexpr int kBrowserMarginTwips = 100;
+    static constexpr std::chrono::milliseconds kLoadTimeout{ui::kTutorialLoadTimeoutMilliseconds};
 
     static QUrl TutorialUrl();
     static QUrl BundledTutorialUrl();
-
-    // The browser's size in twips for a client area (or outer size) of the given twips: 100 less
-    // each way, never below 0.
-    static QSize BrowserSizeTwips(const QSize& areaTwips);
 
     // address and loadTimeout are for tests; the program always uses the defaults.
     explicit frmOnlineTut(const QUrl& address = TutorialUrl(), std::chrono::milliseconds loadTimeout = kLoadTimeout);

@@ -3,7 +3,7 @@
 #include <QCloseEvent>
 #include <QShowEvent>
 
-#include "app/qt/NativeWindowHints.h"
+#include "editor/qt/NativeWindowHints.h"
 #include "editor/qt/DescribedWindow.h"
 #include "ui/WindowDescriptions.h"
 

@@ -1,4 +1,6 @@
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QPointer>
 #include <QScreen>
 #include <QSignalSpy>
@@ -11,6 +13,9 @@
 
 #include "app/qt/AuxiliaryWindows.h"
 #include "app/qt/frmOnlineTut.h"
+#include "support/ScriptedUserInteraction.h"
+#include "ui/Twips.h"
+#include "ui/WindowDescriptions.h"
 
 namespace vantrel::test {
 namespace {
@@ -56,11 +61,8 @@ bool WaitForTitle(QWebEngineView* view, const QString& title, int ms = 20000) {
     return QTest::qWaitFor([&] { return view->title() == title; }, ms);
 }
 
-TEST(OnlineTutSizingTest, BrowserRuleIsTheAreaLessAHundredTwipsNeverNegative) {
-    EXPECT_EQ(frmOnlineTut::BrowserSizeTwips(QSize(4680, 3195)), QSize(4580, 3095));
-    EXPECT_EQ(frmOnlineTut::BrowserSizeTwips(QSize(100, 99)), QSize(0, 0));
-    EXPECT_EQ(frmOnlineTut::BrowserSizeTwips(QSize(15, 3195)), QSize(0, 3095));
-}
+// The module built beside the programs, as the program finds it.
+QStringList ModulePaths() { return {QStringLiteral(VANTREL_TUTORIAL_MODULE)}; }
 
 class OnlineTutTest : public ::testing::Test {
 protected:
@@ -75,8 +77,9 @@ protected:
 };
 
 TEST_F(OnlineTutTest, OpensMaximizedAndRestoresToTheDesignSize) {
+    const ui::WindowDescription& description = ui::OnlineTutorialDescription();
     Open(UnreachableUrl());
-    EXPECT_EQ(window->windowTitle(), QStringLiteral("Online Tutorial"));
+    EXPECT_EQ(window->windowTitle(), QString::fromUtf8(description.caption));
     EXPECT_TRUE(window->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
     EXPECT_FALSE(window->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
     EXPECT_FALSE(window->windowIcon().isNull()) << "application icon missing";
@@ -93,12 +96,19 @@ TEST_F(OnlineTutTest, OpensMaximizedAndRestoresToTheDesignSize) {
         return window->browserSizeTwips() == QSize(window->width() * 15 - 100, window->height() * 15 - 100);
     }));
 
-    // Restored: 4680 x 3195 twips, the browser 100 twips less each way.
+    // Restored: the design client area, the browser at its place and the margin smaller each way.
     window->showNormal();
-    EXPECT_TRUE(QTest::qWaitFor([&] { return window->size() == QSize(312, 213); }))
+    const QSize design(ui::TwipsToPixels(description.client.width), ui::TwipsToPixels(description.client.height));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window->size() == design; }))
         << window->size().width() << " x " << window->size().height();
-    EXPECT_TRUE(QTest::qWaitFor([&] { return window->browserSizeTwips() == QSize(4580, 3095); }));
-    EXPECT_EQ(browser->geometry(), QRect(8, 8, 305, 206));
+    const ui::TwipsSize browserTwips =
+        ui::BrowserSizeTwips({ui::PixelsToTwips(design.width()), ui::PixelsToTwips(design.height())});
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return window->browserSizeTwips() == QSize(browserTwips.width, browserTwips.height); }));
+    const ui::TwipsRect place = description.control("WebBrowser1").place;
+    EXPECT_EQ(browser->geometry(),
+              QRect(ui::TwipsToPixels(place.left), ui::TwipsToPixels(place.top),
+                    ui::TwipsToPixels(browserTwips.width), ui::TwipsToPixels(browserTwips.height)));
 }
 
 TEST_F(OnlineTutTest, BrowserFollowsResizingAndMaximizing) {
@@ -150,31 +160,57 @@ TEST_F(OnlineTutTest, ReachableSiteIsShownAsItIs) {
     EXPECT_EQ(window->browser()->url(), site.url());
 }
 
-TEST(OnlineTutWindowTest, OneWindowPerProcessNavigatingAnewAfterClosing) {
-    AuxiliaryWindows windows;
-    windows.ShowOnlineTutorial();
-    QPointer<frmOnlineTut> first = windows.onlineTutorial();
-    ASSERT_NE(first, nullptr);
-    ASSERT_TRUE(WaitForTitle(first->browser(), QStringLiteral("Vantrel Tutorial")));
+QWebEngineView* BrowserOf(QWidget* window) {
+    return window ? window->findChild<QWebEngineView*>(QStringLiteral("WebBrowser1")) : nullptr;
+}
 
-    QSignalSpy reloads(first->browser(), &QWebEngineView::loadStarted);
+// Through the tutorial module, as the Help menu opens the window.
+TEST(OnlineTutWindowTest, OneWindowPerProcessNavigatingAnewAfterClosing) {
+    AuxiliaryWindows windows(nullptr, ModulePaths());
+    windows.ShowOnlineTutorial();
+    QPointer<QWidget> first = windows.onlineTutorial();
+    ASSERT_NE(first, nullptr) << "the tutorial module did not open";
+    EXPECT_EQ(first->objectName(), QStringLiteral("frmOnlineTut"));
+    ASSERT_NE(BrowserOf(first), nullptr);
+    ASSERT_TRUE(WaitForTitle(BrowserOf(first), QStringLiteral("Vantrel Tutorial")));
+
+    QSignalSpy reloads(BrowserOf(first), &QWebEngineView::loadStarted);
     windows.ShowOnlineTutorial();
     EXPECT_EQ(windows.onlineTutorial(), first.data());
     QTest::qWait(200);
     EXPECT_EQ(reloads.count(), 0) << "showing the open window again must not reload it";
     int open = 0;
     for (QWidget* widget : QApplication::topLevelWidgets())
-        if (qobject_cast<frmOnlineTut*>(widget) && widget->isVisible()) ++open;
+        if (widget->objectName() == QStringLiteral("frmOnlineTut") && widget->isVisible()) ++open;
     EXPECT_EQ(open, 1);
 
     first->close();
     EXPECT_EQ(windows.onlineTutorial(), nullptr);
     windows.ShowOnlineTutorial();
-    frmOnlineTut* second = windows.onlineTutorial();
+    QWidget* second = windows.onlineTutorial();
     ASSERT_NE(second, nullptr);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(first.isNull());
-    EXPECT_FALSE(second->showsBundledTutorial()) << "a new window starts from the tutorial address";
+    EXPECT_FALSE(second->property("showsBundledTutorial").toBool()) << "a new window starts from the tutorial address";
+}
+
+TEST(OnlineTutWindowTest, MissingModuleIsReportedAndTheProgramGoesOn) {
+    ScriptedUserInteraction ui;
+    const QString missing = QDir::temp().filePath(QStringLiteral("no-such-folder/libvantrel-tutorial.so"));
+    AuxiliaryWindows windows(&ui, {missing});
+    for (int attempt = 0; attempt < 2; ++attempt) {  // each attempt is told, none ends the program
+        windows.ShowOnlineTutorial();
+        EXPECT_EQ(windows.onlineTutorial(), nullptr);
+    }
+    const std::vector<MessageBoxRequest> shown = ui.messages();
+    ASSERT_EQ(shown.size(), 2u);
+    const QString text = QString::fromStdString(shown[0].text);
+    EXPECT_TRUE(text.startsWith(QStringLiteral("The online tutorial cannot be opened"))) << shown[0].text;
+    EXPECT_TRUE(text.contains(QFileInfo(missing).absolutePath())) << "the folder looked in is not named";
+    EXPECT_EQ(shown[0].icon, MessageIcon::Critical);
+    EXPECT_FALSE(windows.tutorialModuleLoaded());
+    windows.ShowAbout();
+    EXPECT_NE(windows.about(), nullptr) << "the rest of the Help menu still works";
 }
 
 }  // namespace

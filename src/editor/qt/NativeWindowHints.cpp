@@ -1,4 +1,4 @@
-#include "app/qt/NativeWindowHints.h"
+#include "editor/qt/NativeWindowHints.h"
 
 #include <QGuiApplication>
 #include <QWindow>
