@@ -124,7 +124,9 @@ HWND FindThreadDialog(const std::wstring& title) {
             auto* s = reinterpret_cast<Search*>(data);
             wchar_t className[64] = {};
             GetClassNameW(window, className, 64);
-            if (IsWindowVisible(window) && std::wstring(className) == L"#32770" &&
+            // The system's dialogs, and the program's own input box.
+            const std::wstring kind = className;
+            if (IsWindowVisible(window) && (kind == L"#32770" || kind == L"VantrelInputBox") &&
                 (s->title->empty() || TextOf(window) == *s->title)) {
                 s->found = window;
                 return FALSE;
