@@ -10,9 +10,9 @@
 #include "platform/UserInteraction.h"
 #include "targa/Canvas.h"
 
-// The main window's document, editor state and every command on them, without any widget: the Qt
-// main window forwards its menu items, mouse presses and close request here, and realises the
-// EditorView and UserInteraction this talks through.
+// The main window's document, editor state and every command on them, without any widget: each
+// front end's main window (Qt and Win32) forwards its menu items, mouse presses and close request
+// here, and realises the EditorView and UserInteraction this talks through.
 namespace vantrel {
 
 class MappingEditor {

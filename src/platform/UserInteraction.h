@@ -5,8 +5,9 @@
 #include <string>
 
 // Everything the editor's commands and the Targa reader say to the user, and every answer they
-// get back, passes through this interface. The Qt layer realises it with modal Qt dialogs; tests
-// realise it with scripted answers, so no command ever needs a real modal window to be tested.
+// get back, passes through this interface. Each front end realises it with its own modal dialogs
+// (the Qt layer with Qt's, the Win32 layer with the system's message boxes and common dialogs);
+// tests realise it with scripted answers, so no command ever needs a real modal window to be tested.
 // All texts are UTF-8.
 namespace vantrel {
 

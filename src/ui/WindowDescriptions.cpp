@@ -81,6 +81,18 @@ constexpr std::array kOnlineTutorialControls{
                        kDefaultColour},
 };
 
+// The input box the editor asks for an entry's name with: the prompt top left, OK and Cancel on
+// the right, the answer across the bottom. Its caption is the question's title.
+constexpr std::array kInputBoxControls{
+    ControlDescription{"lblPrompt", -1, K::Label, "", {165, 165, 3825, 1365}, -1, kDialogFont, nullptr,
+                       kDefaultColour},
+    ControlDescription{"txtInput", -1, K::TextBox, "", {165, 1710, 5070, 345}, 0, kDialogFont, nullptr,
+                       kDefaultColour},
+    ControlDescription{"cmdOK", -1, K::Button, "OK", {4140, 165, 1125, 345}, 1, kDialogFont, nullptr, kDefaultColour},
+    ControlDescription{"cmdCancel", -1, K::Button, "Cancel", {4140, 615, 1125, 345}, 2, kDialogFont, nullptr,
+                       kDefaultColour},
+};
+
 const WindowDescription kMainWindow{"MainWindow", kMainWindowCaption, {0, 0, 5145, 3195}, false, kMainWindowControls};
 const WindowDescription kDeleteDialog{"frmDelete", "Delete Entry", {0, 0, 3480, 810}, false, kDeleteDialogControls};
 const WindowDescription kAbout{"frmAbout", "", {2340, 1935, 5730, 3555}, true, kAboutControls};
@@ -88,8 +100,10 @@ const WindowDescription kSplash{"frmSplash", "", {0, 0, 7380, 4245}, false, kSpl
 const WindowDescription kOnlineTutorial{"frmOnlineTut", "Online Tutorial", {0, 0, 4680, 3195}, false,
                                         kOnlineTutorialControls};
 
-const std::array<const WindowDescription*, 5> kAllWindows{&kMainWindow, &kDeleteDialog, &kAbout, &kSplash,
-                                                          &kOnlineTutorial};
+const WindowDescription kInputBox{"InputBox", "", {0, 0, 5400, 2250}, false, kInputBoxControls};
+
+const std::array<const WindowDescription*, 6> kAllWindows{&kMainWindow, &kDeleteDialog, &kAbout,
+                                                          &kSplash,     &kOnlineTutorial, &kInputBox};
 
 }  // namespace
 
@@ -107,6 +121,7 @@ const WindowDescription& DeleteDialogDescription() { return kDeleteDialog; }
 const WindowDescription& AboutDescription() { return kAbout; }
 const WindowDescription& SplashDescription() { return kSplash; }
 const WindowDescription& OnlineTutorialDescription() { return kOnlineTutorial; }
+const WindowDescription& InputBoxDescription() { return kInputBox; }
 
 std::span<const WindowDescription* const> AllWindowDescriptions() { return kAllWindows; }
 

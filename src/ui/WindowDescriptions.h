@@ -67,6 +67,8 @@ const WindowDescription& DeleteDialogDescription();
 const WindowDescription& AboutDescription();
 const WindowDescription& SplashDescription();
 const WindowDescription& OnlineTutorialDescription();
+// The entry-name question (a front end may use its toolkit's own input dialog instead).
+const WindowDescription& InputBoxDescription();
 
 // Every window, for tests that walk them all.
 std::span<const WindowDescription* const> AllWindowDescriptions();

@@ -4,12 +4,14 @@
 
 #include <cmath>
 
-#include "editor/win32/Twips.h"
+#include "ui/Twips.h"
 
 // The windows' layouts are kept in twips, the unit their design is measured in, at the editor's
 // fixed 15 twips to a pixel. Fonts follow the same rule: a point is 96/72 pixel, so every text
 // keeps its place in the fixed layout.
 namespace vantrel::win32 {
+
+using ui::kTwipsPerPixel;
 
 constexpr int PixelsToTwips(int pixels) { return pixels * kTwipsPerPixel; }
 

@@ -2,121 +2,102 @@
 
 #include <commdlg.h>
 
-#include <cstring>
 #include <vector>
 
-#include "editor/win32/MenuCommands.h"
+#include "editor/win32/ControlIds.h"
 #include "platform/WideText.h"
+#include "platform/win32/Window.h"
+#include "ui/WindowDescriptions.h"
 
-namespace vantrel {
+namespace vantrel::win32 {
 
 namespace {
 
-using namespace win32;
-
-// The input box, laid out in dialog units: prompt top left, OK and Cancel on the right, the answer
-// across the bottom.
-class DialogTemplate {
+// The input box, realised from ui::InputBoxDescription(): modal to its owner, with Enter for OK
+// and Esc, or the close control, for Cancel.
+class InputBox : public Window {
 public:
-    DialogTemplate(DWORD style, short width, short height, const wchar_t* face, WORD pointSize) {
-        DLGTEMPLATE header{};
-        header.style = style;
-        header.cx = width;
-        header.cy = height;
-        append(&header, sizeof header);
-        word(0);  // no menu
-        word(0);  // the standard dialog class
-        word(0);  // caption set when the dialog starts
-        word(pointSize);
-        text(face);
-        countOffset_ = offsetof(DLGTEMPLATE, cdit);
+    InputBox(HWND owner, const std::string& prompt, const std::string& title, const std::string& defaultText)
+        : owner_(owner) {
+        const ui::WindowDescription& description = ui::InputBoxDescription();
+        const int dpi = WindowDpi(owner);
+        const ui::PixelRect client = ui::ToPixels(description.client, dpi);
+        RECT outer{0, 0, client.width, client.height};
+        AdjustWindowRectEx(&outer, kStyle, FALSE, kExStyle);
+        create(kClass, kExStyle, Utf8ToWide(title), kStyle, CW_USEDEFAULT, CW_USEDEFAULT, outer.right - outer.left,
+               outer.bottom - outer.top, owner);
+        font_ = Font(ui::kDialogFont, dpi);
+        const auto make = [&](const char* name, int id, DWORD style) {
+            return CreateControl(hwnd(), description.control(name), id, font_.get(), dpi, style);
+        };
+        // Created in tab order after the prompt: the answer, OK, Cancel.
+        SetWindowTextUtf8(make("lblPrompt", lblPromptId, 0), prompt);
+        edit_ = make("txtInput", txtInputId, 0);
+        make("cmdOK", IDOK, BS_DEFPUSHBUTTON);
+        make("cmdCancel", IDCANCEL, 0);
+        SetWindowTextUtf8(edit_, defaultText);
+        SendMessageW(edit_, EM_SETSEL, 0, -1);
+        PlaceStartPosition(hwnd(), owner);
     }
+    ~InputBox() override { destroy(); }
 
-    void control(DWORD style, short x, short y, short cx, short cy, WORD id, WORD atom, const wchar_t* caption,
-                 DWORD exStyle = 0) {
-        align();
-        DLGITEMTEMPLATE item{};
-        item.style = style | WS_CHILD | WS_VISIBLE;
-        item.dwExtendedStyle = exStyle;
-        item.x = x;
-        item.y = y;
-        item.cx = cx;
-        item.cy = cy;
-        item.id = id;
-        append(&item, sizeof item);
-        word(0xFFFF);
-        word(atom);
-        text(caption);
-        word(0);  // no creation data
-        WORD count = 0;
-        std::memcpy(&count, bytes_.data() + countOffset_, sizeof count);
-        ++count;
-        std::memcpy(bytes_.data() + countOffset_, &count, sizeof count);
-    }
-
-    const DLGTEMPLATE* get() {
-        align();
-        return reinterpret_cast<const DLGTEMPLATE*>(bytes_.data());
+    // Shows the box and handles the thread's messages until it is answered; the answer, or
+    // nothing for Cancel.
+    std::optional<std::wstring> run() {
+        const bool ownerWasEnabled = owner_ && IsWindowEnabled(owner_);
+        if (ownerWasEnabled) EnableWindow(owner_, FALSE);
+        ShowWindow(hwnd(), SW_SHOWNORMAL);
+        SetForegroundWindow(hwnd());
+        SetFocus(edit_);
+        MSG message;
+        while (!done_ && isOpen()) {
+            const BOOL got = GetMessageW(&message, nullptr, 0, 0);
+            if (got == 0) {
+                PostQuitMessage(static_cast<int>(message.wParam));  // for the main loop
+                break;
+            }
+            if (got < 0) break;
+            if (IsDialogMessageW(hwnd(), &message)) continue;
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+        // The owner takes the activation back before the box goes, so no other window gets it.
+        if (ownerWasEnabled) EnableWindow(owner_, TRUE);
+        if (isOpen()) ShowWindow(hwnd(), SW_HIDE);
+        return answer_;
     }
 
 private:
-    void append(const void* data, std::size_t size) {
-        const auto* begin = static_cast<const unsigned char*>(data);
-        bytes_.insert(bytes_.end(), begin, begin + size);
-    }
-    void word(WORD value) { append(&value, sizeof value); }
-    void text(const wchar_t* value) { append(value, (std::wcslen(value) + 1) * sizeof(wchar_t)); }
-    void align() {
-        while (bytes_.size() % 4 != 0) bytes_.push_back(0);
-    }
+    static constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
+    static constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
+    static inline const WindowClass kClass{L"VantrelInputBox", nullptr, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1),
+                                           false};
 
-    std::vector<unsigned char> bytes_;
-    std::size_t countOffset_ = 0;
-};
-
-constexpr WORD kButtonAtom = 0x0080;
-constexpr WORD kEditAtom = 0x0081;
-constexpr WORD kStaticAtom = 0x0082;
-
-struct InputBoxState {
-    std::wstring prompt, title, text;
-    bool accepted = false;
-};
-
-INT_PTR CALLBACK InputBoxProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-        case WM_INITDIALOG: {
-            auto* state = reinterpret_cast<InputBoxState*>(lParam);
-            SetWindowLongPtrW(dialog, DWLP_USER, lParam);
-            SetWindowTextW(dialog, state->title.c_str());
-            SetDlgItemTextW(dialog, lblPromptId, state->prompt.c_str());
-            HWND edit = GetDlgItem(dialog, txtInputId);
-            SetWindowTextW(edit, state->text.c_str());
-            SendMessageW(edit, EM_SETSEL, 0, -1);
-            SetFocus(edit);
-            return FALSE;  // the focus is set
+    LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
+        switch (message) {
+            case DM_GETDEFID:
+                return MAKELRESULT(IDOK, DC_HASDEFID);
+            case WM_COMMAND:
+                if (LOWORD(wParam) == IDOK) {
+                    answer_ = WindowText(edit_);
+                    done_ = true;
+                } else if (LOWORD(wParam) == IDCANCEL) {
+                    done_ = true;
+                }
+                return 0;
+            case WM_CLOSE:
+                done_ = true;
+                return 0;
         }
-        case WM_COMMAND: {
-            auto* state = reinterpret_cast<InputBoxState*>(GetWindowLongPtrW(dialog, DWLP_USER));
-            const int id = LOWORD(wParam);
-            if (id == IDOK) {
-                HWND edit = GetDlgItem(dialog, txtInputId);
-                std::wstring answer(static_cast<std::size_t>(GetWindowTextLengthW(edit)) + 1, L'\0');
-                answer.resize(static_cast<std::size_t>(GetWindowTextW(edit, answer.data(), static_cast<int>(answer.size()))));
-                state->text = answer;
-                state->accepted = true;
-                EndDialog(dialog, IDOK);
-                return TRUE;
-            }
-            if (id == IDCANCEL) {
-                EndDialog(dialog, IDCANCEL);
-                return TRUE;
-            }
-            break;
-        }
+        return defaultHandling(message, wParam, lParam);
     }
-    return FALSE;
-}
+
+    HWND owner_;
+    Font font_;
+    HWND edit_ = nullptr;
+    bool done_ = false;
+    std::optional<std::wstring> answer_;
+};
 
 // The MessageBoxW style for a request: buttons, icon and default button.
 UINT MessageBoxStyle(const MessageBoxRequest& request) {
@@ -206,17 +187,9 @@ MessageResult Win32UserInteraction::messageBox(const MessageBoxRequest& request)
 
 std::string Win32UserInteraction::inputBox(const std::string& prompt, const std::string& title,
                                            const std::string& defaultText) {
-    DialogTemplate layout(DS_MODALFRAME | DS_SETFONT | DS_CENTER | WS_POPUP | WS_CAPTION | WS_SYSMENU, 240, 92,
-                          L"MS Shell Dlg", 8);
-    layout.control(SS_LEFT | SS_NOPREFIX, 7, 7, 170, 56, lblPromptId, kStaticAtom, L"");
-    layout.control(BS_DEFPUSHBUTTON | WS_TABSTOP, 184, 7, 50, 14, IDOK, kButtonAtom, L"OK");
-    layout.control(BS_PUSHBUTTON | WS_TABSTOP, 184, 25, 50, 14, IDCANCEL, kButtonAtom, L"Cancel");
-    layout.control(ES_LEFT | ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, 7, 70, 226, 14, txtInputId, kEditAtom, L"");
-
-    InputBoxState state{Utf8ToWide(prompt), Utf8ToWide(title), Utf8ToWide(defaultText), false};
-    DialogBoxIndirectParamW(GetModuleHandleW(nullptr), layout.get(), owner_, InputBoxProc,
-                            reinterpret_cast<LPARAM>(&state));
-    return state.accepted ? WideToUtf8(state.text) : std::string();
+    InputBox box(owner_, prompt, title, defaultText);
+    const auto answer = box.run();
+    return answer ? WideToUtf8(*answer) : std::string();
 }
 
 std::optional<std::string> Win32UserInteraction::openFileDialog(const FileDialogRequest& request) {
@@ -244,4 +217,4 @@ std::optional<std::uint32_t> Win32UserInteraction::colorDialog(std::uint32_t ini
     return static_cast<std::uint32_t>(dialog.rgbResult & 0xFFFFFFu);
 }
 
-}  // namespace vantrel
+}  // namespace vantrel::win32

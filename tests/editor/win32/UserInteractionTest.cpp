@@ -6,8 +6,9 @@
 #include <filesystem>
 
 #include "WindowTestSupport.h"
-#include "editor/win32/MenuCommands.h"
+#include "editor/win32/ControlIds.h"
 #include "platform/WideText.h"
+#include "ui/WindowDescriptions.h"
 #include "support/TestData.h"
 
 namespace vantrel::test {
@@ -106,6 +107,24 @@ TEST_F(UserInteractionTest, InputBoxReturnsTheTextOrNothingOnCancel) {
     AnswerDialog(L"Entry Name", [&](HWND box) {
         prompt = TextOf(GetDlgItem(box, lblPromptId));
         defaultText = TextOf(GetDlgItem(box, txtInputId));
+        // Laid out as described at the display's resolution, each caption whole in its control.
+        const ui::WindowDescription& description = ui::InputBoxDescription();
+        const std::pair<int, const char*> controls[] = {
+            {lblPromptId, "lblPrompt"}, {txtInputId, "txtInput"}, {IDOK, "cmdOK"}, {IDCANCEL, "cmdCancel"}};
+        for (const auto& [id, name] : controls) {
+            HWND control = GetDlgItem(box, id);
+            const ui::PixelRect place = ui::ToPixels(description.control(name).place, TestDpi());
+            const RECT r = RectInParent(control);
+            EXPECT_EQ(r.left, place.left) << name;
+            EXPECT_EQ(r.top, place.top) << name;
+            EXPECT_EQ(Width(r), place.width) << name;
+            EXPECT_EQ(Height(r), place.height) << name;
+            const SIZE extent = TextExtent(control, id == txtInputId ? L"SNTankCameo" : TextOf(control));
+            RECT inside;
+            GetClientRect(control, &inside);
+            EXPECT_LE(extent.cx + (id == IDOK || id == IDCANCEL ? 8 : 0), Width(inside)) << name << " at " << TestDpi();
+            EXPECT_LE(extent.cy, Height(inside)) << name << " at " << TestDpi();
+        }
         SetWindowTextW(GetDlgItem(box, txtInputId), L"Ic\u00f6n One");
         ClickButton(box, IDOK);
     });

@@ -1,14 +1,34 @@
 #include "WindowTestSupport.h"
 
 #include "editor/win32/MessageLoop.h"
+#include "platform/win32/Window.h"
 
 namespace vantrel::test {
+
+using win32::PumpPendingMessages;
 
 bool NoDisplayForWine() {
     HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
     const bool wine = ntdll && GetProcAddress(ntdll, "wine_get_version");
     return wine && GetEnvironmentVariableW(L"DISPLAY", nullptr, 0) == 0;
 }
+
+namespace {
+// The program declares itself aware of each monitor's DPI in its manifest; the tests run the
+// windows the same way, so that on a scaled display they see the real resolution rather than
+// the system's stretched 96.
+[[maybe_unused]] const bool g_dpiAware = [] {
+    using SetContext = BOOL(WINAPI*)(HANDLE);
+    HMODULE user32 = GetModuleHandleW(L"user32.dll");
+    if (auto set = reinterpret_cast<SetContext>(
+            reinterpret_cast<void*>(GetProcAddress(user32, "SetProcessDpiAwarenessContext"))))
+        if (set(reinterpret_cast<HANDLE>(static_cast<INT_PTR>(-4))))  // per monitor, version 2
+            return true;
+    return SetProcessDPIAware() != FALSE;
+}();
+}  // namespace
+
+int TestDpi() { return win32::WindowDpi(nullptr); }
 
 void PumpFor(int milliseconds) {
     const DWORD end = GetTickCount() + static_cast<DWORD>(milliseconds);
@@ -104,7 +124,9 @@ HWND FindThreadDialog(const std::wstring& title) {
             auto* s = reinterpret_cast<Search*>(data);
             wchar_t className[64] = {};
             GetClassNameW(window, className, 64);
-            if (IsWindowVisible(window) && std::wstring(className) == L"#32770" &&
+            // The system's dialogs, and the program's own input box.
+            const std::wstring kind = className;
+            if (IsWindowVisible(window) && (kind == L"#32770" || kind == L"VantrelInputBox") &&
                 (s->title->empty() || TextOf(window) == *s->title)) {
                 s->found = window;
                 return FALSE;
