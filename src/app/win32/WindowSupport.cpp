@@ -3,13 +3,39 @@
 #include <algorithm>
 #include <vector>
 
-#include "app/win32/Twips.h"
+#include "platform/WideText.h"
+
 
 namespace vantrel::win32 {
 
-Font::Font(const wchar_t* face, double points, bool bold) {
+namespace {
+// The face the windows are laid out for when the description names none.
+constexpr const wchar_t* kDialogFace = L"MS Shell Dlg 2";
+}  // namespace
+
+int WindowDpi(HWND window) {
+    using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
+    static const auto getDpiForWindow = reinterpret_cast<GetDpiForWindowFunction>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
+    if (window && getDpiForWindow)
+        if (const UINT dpi = getDpiForWindow(window)) return static_cast<int>(dpi);
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    return dpi > 0 ? dpi : ui::kStandardDpi;
+}
+
+RECT ToRect(const ui::PixelRect& pixels) {
+    return RECT{pixels.left, pixels.top, pixels.left + pixels.width, pixels.top + pixels.height};
+}
+
+Font::Font(const ui::FontDescription& description, int dpi)
+    : Font(description.face ? Utf8ToWide(description.face).c_str() : kDialogFace, description.points,
+           description.bold, dpi) {}
+
+Font::Font(const wchar_t* face, double points, bool bold, int dpi) {
     LOGFONTW logical{};
-    logical.lfHeight = PointsToFontHeight(points);
+    logical.lfHeight = -ui::PointsToPixels(points, dpi);
     logical.lfWeight = bold ? FW_BOLD : FW_NORMAL;
     logical.lfCharSet = DEFAULT_CHARSET;
     logical.lfQuality = CLEARTYPE_QUALITY;
@@ -19,6 +45,35 @@ Font::Font(const wchar_t* face, double points, bool bold) {
 
 Font::~Font() {
     if (font_) DeleteObject(font_);
+}
+
+const wchar_t* ControlClassName(ui::ControlKind kind) {
+    switch (kind) {
+        case ui::ControlKind::Label:
+        case ui::ControlKind::Picture:
+        case ui::ControlKind::Image:
+            return L"STATIC";
+        case ui::ControlKind::TextBox:
+            return L"EDIT";
+        case ui::ControlKind::ComboBox:
+            return L"COMBOBOX";
+        case ui::ControlKind::Button:
+            return L"BUTTON";
+        default:
+            return nullptr;
+    }
+}
+
+HWND CreateControl(HWND parent, const ui::ControlDescription& control, int id, HFONT font, int dpi, DWORD style,
+                   DWORD exStyle, const wchar_t* className) {
+    const RECT place = ToRect(ui::ToPixels(control.place, dpi));
+    HWND child = CreateWindowExW(exStyle, className ? className : ControlClassName(control.kind),
+                                 Utf8ToWide(control.text).c_str(), WS_CHILD | WS_VISIBLE | style, place.left, place.top,
+                                 place.right - place.left, place.bottom - place.top, parent,
+                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr),
+                                 nullptr);
+    if (child && font) SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    return child;
 }
 
 HWND CreateChild(HWND parent, const wchar_t* className, const std::wstring& text, DWORD style, const RECT& pixels,
@@ -52,6 +107,7 @@ std::wstring WindowText(HWND window) {
 
 SIZE TextExtent(HWND window, HFONT font, const std::wstring& text) {
     SIZE extent{};
+    if (!font) font = reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0));
     HDC dc = GetDC(window);
     HGDIOBJ previous = SelectObject(dc, font ? static_cast<HGDIOBJ>(font) : GetStockObject(DEFAULT_GUI_FONT));
     GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);

@@ -4,6 +4,9 @@
 
 #include <string>
 
+#include "ui/Twips.h"
+#include "ui/WindowDescriptions.h"
+
 // What the splash, About and tutorial windows share: their fonts, child controls placed in
 // twips, the hidden window that keeps them out of the taskbar, and the application icon.
 namespace vantrel::win32 {
@@ -12,7 +15,9 @@ namespace vantrel::win32 {
 class Font {
 public:
     Font() = default;
-    Font(const wchar_t* face, double points, bool bold);
+    // The described face at the given resolution; without a named face, the dialog face.
+    Font(const ui::FontDescription& description, int dpi);
+    Font(const wchar_t* face, double points, bool bold, int dpi = ui::kStandardDpi);
     ~Font();
     Font(const Font&) = delete;
     Font& operator=(const Font&) = delete;
@@ -21,6 +26,22 @@ public:
 private:
     HFONT font_ = nullptr;
 };
+
+// The window's dots per inch: its monitor's where the system tells them per window, otherwise
+// the display's; the display's for a null window.
+int WindowDpi(HWND window);
+
+RECT ToRect(const ui::PixelRect& pixels);
+
+// The system class that realises a kind of control (STATIC, EDIT, COMBOBOX, BUTTON); null for the
+// kinds a window draws itself.
+const wchar_t* ControlClassName(ui::ControlKind kind);
+
+// A visible child control from its description: its text, its place (ui::ToPixels at the given
+// resolution), the font. The style adds to WS_CHILD | WS_VISIBLE; className overrides the kind's
+// system class.
+HWND CreateControl(HWND parent, const ui::ControlDescription& control, int id, HFONT font, int dpi, DWORD style = 0,
+                   DWORD exStyle = 0, const wchar_t* className = nullptr);
 
 // A visible child control at a rectangle in pixels of its parent's client area (see TwipsRect).
 HWND CreateChild(HWND parent, const wchar_t* className, const std::wstring& text, DWORD style, const RECT& place,
@@ -32,7 +53,8 @@ SIZE ClientSize(HWND window);
 RECT ChildRect(HWND child);
 // The window's text as UTF-16.
 std::wstring WindowText(HWND window);
-// The width and height that text takes in the given font on one line.
+// The width and height that text takes in the given font on one line; the control's own font
+// (WM_GETFONT) when font is null.
 SIZE TextExtent(HWND window, HFONT font, const std::wstring& text);
 
 // The text with line breaks ("\r\n") put after the spaces where its lines end, so that no line is

@@ -9,6 +9,7 @@
 
 #include "app/SystemInformationLauncher.h"
 #include "app/win32/WindowSupport.h"
+#include "ui/WindowDescriptions.h"
 
 // The About dialog: title, version, what the tool is for, the support site, a copyright notice,
 // and a button that starts the system's information program. Modeless; it has no owner of the
@@ -19,8 +20,6 @@ class frmAbout {
 public:
     static constexpr int kIdSysInfo = 1001;
 
-    static const wchar_t* const kCopyrightNotice;
-
     // Builds the launcher "System Info..." runs; it reports through the given user interaction.
     using LauncherFactory = std::function<std::unique_ptr<SystemInformationLauncher>(UserInteraction&)>;
 
@@ -30,12 +29,10 @@ public:
     frmAbout(const frmAbout&) = delete;
     frmAbout& operator=(const frmAbout&) = delete;
 
-    // The description text followed by the support site's address.
-    static std::wstring DescriptionText();
-
     // The dialog, or null once it was closed.
     HWND hwnd() const { return hwnd_; }
     bool isOpen() const { return hwnd_ != nullptr; }
+    int dpi() const { return dpi_; }
     // Called once the dialog's window is gone (the program drops it from its dialog keys).
     std::function<void(HWND)> onClosed;
 
@@ -49,8 +46,6 @@ public:
     HWND disclaimerLabel() const { return lblDisclaimer; }
     HWND okButton() const { return cmdOK; }
     HWND sysInfoButton() const { return cmdSysInfo; }
-    HFONT labelFont() const { return labelFont_.get(); }
-    HFONT titleFont() const { return titleFont_.get(); }
 
 private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -70,6 +65,7 @@ private:
     HWND cmdOK = nullptr;
     HWND cmdSysInfo = nullptr;
 
+    int dpi_ = ui::kStandardDpi;
     Font labelFont_;
     Font titleFont_;
     UserInteraction& ui_;

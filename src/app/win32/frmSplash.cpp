@@ -2,7 +2,6 @@
 
 #include <utility>
 
-#include "app/win32/Twips.h"
 #include "app/win32/resource.h"
 #include "ui/AppIdentity.h"
 #include "platform/WideText.h"
@@ -19,6 +18,8 @@ constexpr DWORD kSplashStyle = WS_POPUP | WS_DLGFRAME | WS_CLIPCHILDREN;
 // but X11 window managers under Wine take an unowned tool window for a normal window that skips
 // the taskbar, and openbox gives such a window no focus when it maps: the first key would miss it.
 constexpr DWORD kSplashExStyle = 0;
+
+const ui::WindowDescription& Description() { return ui::SplashDescription(); }
 
 void RegisterClasses(WNDPROC splashProc, WNDPROC frameProc) {
     static const bool registered = [&] {
@@ -42,18 +43,19 @@ void RegisterClasses(WNDPROC splashProc, WNDPROC frameProc) {
 
 }  // namespace
 
-const wchar_t* const frmSplash::kAuthorCredit = L"Written by Kestwin";
-const wchar_t* const frmSplash::kThanksCredit =
-    L"With thanks to everyone who shared what they learned about reading Targa textures.";
-
 frmSplash::frmSplash(ShowMainWindow showMainWindow, UINT displayTimeMs)
-    : versionFont_(L"Arial", 12, true), creditFont_(L"Arial", 8.25, false), showMainWindow_(std::move(showMainWindow)) {
+    : dpi_(WindowDpi(nullptr)),
+      versionFont_(Description().control("lblVersion").font, dpi_),
+      creditFont_(Description().control("lblCompany").font, dpi_),
+      showMainWindow_(std::move(showMainWindow)) {
     RegisterClasses(&frmSplash::WindowProc, &frmSplash::FrameProc);
 
-    RECT outer{0, 0, TwipsToPixels(7380), TwipsToPixels(4245)};
+    const ui::PixelRect client = ui::ToPixels(Description().client, dpi_);
+    RECT outer{0, 0, client.width, client.height};
     AdjustWindowRectEx(&outer, kSplashStyle, FALSE, kSplashExStyle);
-    hwnd_ = CreateWindowExW(kSplashExStyle, kSplashClass, L"", kSplashStyle, 0, 0, outer.right - outer.left,
-                            outer.bottom - outer.top, TaskbarlessOwner(), nullptr, GetModuleHandleW(nullptr), this);
+    hwnd_ = CreateWindowExW(kSplashExStyle, kSplashClass, Utf8ToWide(Description().caption).c_str(), kSplashStyle, 0,
+                            0, outer.right - outer.left, outer.bottom - outer.top, TaskbarlessOwner(), nullptr,
+                            GetModuleHandleW(nullptr), this);
     if (!hwnd_) return;
 
     CreateControls();
@@ -80,34 +82,32 @@ frmSplash::~frmSplash() {
 }
 
 void frmSplash::CreateControls() {
-    Frame1 = CreateWindowExW(0, kFrameClass, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, TwipsToPixels(120),
-                             TwipsToPixels(120), TwipsToPixels(7080), TwipsToPixels(4050), hwnd_, nullptr,
-                             GetModuleHandleW(nullptr), this);
+    const ui::WindowDescription& splash = Description();
+    Frame1 = CreateControl(hwnd_, splash.control("Frame1"), 0, nullptr, dpi_, WS_CLIPSIBLINGS, 0, kFrameClass);
+    SetWindowLongPtrW(Frame1, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 
-    // The banners are 400 x 55 pixels, the size of their 6000 x 825 twip places: shown as they are.
+    // Each banner stretched to its place, as the design has it: at the standard resolution the
+    // place is the picture's own size, on a scaled display the picture grows with the place.
     // None of the controls takes the mouse (statics without SS_NOTIFY are transparent to it), so
     // a press on any of them reaches the frame.
     const std::array<int, 2> bannerIds{IDB_SPLASH_BANNER_TOP, IDB_SPLASH_BANNER_BOTTOM};
-    const std::array<int, 2> bannerTops{240, 2040};
     for (std::size_t index = 0; index < imgLogo.size(); ++index) {
+        const ui::ControlDescription& logo = splash.control("imgLogo", static_cast<int>(index));
+        const ui::PixelRect place = ui::ToPixels(logo.place, dpi_);
         banners_[index] = static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(bannerIds[index]),
-                                                          IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
-        imgLogo[index] = CreateChild(Frame1, L"STATIC", L"", SS_BITMAP | SS_CENTERIMAGE,
-                                     TwipsRect(600, bannerTops[index], 6000, 825), 0, nullptr);
+                                                          IMAGE_BITMAP, place.width, place.height, 0));
+        imgLogo[index] = CreateControl(Frame1, logo, 0, nullptr, dpi_, SS_BITMAP | SS_CENTERIMAGE);
         if (banners_[index])
             SendMessageW(imgLogo[index], STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(banners_[index]));
         // STM_SETIMAGE fits the control to the picture; keep the design place.
-        const RECT place = TwipsRect(600, bannerTops[index], 6000, 825);
-        SetWindowPos(imgLogo[index], nullptr, place.left, place.top, place.right - place.left,
-                     place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
+        SetWindowPos(imgLogo[index], nullptr, place.left, place.top, place.width, place.height,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
     }
 
-    lblVersion = CreateChild(Frame1, L"STATIC", L"Version", SS_RIGHT | SS_NOPREFIX, TwipsRect(2640, 1440, 885, 285),
-                             0, versionFont_.get());
-    lblCompany = CreateChild(Frame1, L"STATIC", kAuthorCredit, SS_LEFT | SS_NOPREFIX,
-                             TwipsRect(120, 3360, 2415, 255), 0, creditFont_.get());
-    lblWarning = CreateChild(Frame1, L"STATIC", kThanksCredit, SS_LEFT | SS_NOPREFIX,
-                             TwipsRect(150, 3660, 6855, 195), 0, creditFont_.get());
+    lblVersion = CreateControl(Frame1, splash.control("lblVersion"), 0, versionFont_.get(), dpi_,
+                               SS_RIGHT | SS_NOPREFIX);
+    lblCompany = CreateControl(Frame1, splash.control("lblCompany"), 0, creditFont_.get(), dpi_, SS_LEFT | SS_NOPREFIX);
+    lblWarning = CreateControl(Frame1, splash.control("lblWarning"), 0, creditFont_.get(), dpi_, SS_LEFT | SS_NOPREFIX);
 }
 
 void frmSplash::Load() {
@@ -199,10 +199,6 @@ LRESULT CALLBACK frmSplash::WindowProc(HWND window, UINT message, WPARAM wParam,
 // Frame1: an etched box around everything; a press on it or on any control inside it counts as
 // a press on the splash.
 LRESULT CALLBACK frmSplash::FrameProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        SetWindowLongPtrW(window, GWLP_USERDATA,
-                          reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams));
-    }
     auto* self = reinterpret_cast<frmSplash*>(GetWindowLongPtrW(window, GWLP_USERDATA));
     switch (message) {
         case WM_LBUTTONDOWN:

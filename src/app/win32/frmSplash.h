@@ -6,22 +6,22 @@
 #include <functional>
 
 #include "app/win32/WindowSupport.h"
+#include "ui/WindowDescriptions.h"
 
 // The window the program starts through: two banners, the version and the credits. It goes away
-// two seconds after it was loaded, or at the first click anywhere on it or the first key that
+// when its display time is up, or at the first click anywhere on it or the first key that
 // produces a character, and hands over to the main window.
 namespace vantrel::win32 {
 
 class frmSplash {
 public:
-    static constexpr UINT kDisplayTimeMs = 2000;
     static constexpr UINT_PTR kTimer1 = 1;
 
     // Creates, shows and activates the main window; called once, after the splash is gone.
     using ShowMainWindow = std::function<void()>;
 
     // Loads and shows the splash and starts its timer. displayTimeMs is shortened by tests only.
-    explicit frmSplash(ShowMainWindow showMainWindow, UINT displayTimeMs = kDisplayTimeMs);
+    explicit frmSplash(ShowMainWindow showMainWindow, UINT displayTimeMs = ui::kSplashDisplayMilliseconds);
     ~frmSplash();
     frmSplash(const frmSplash&) = delete;
     frmSplash& operator=(const frmSplash&) = delete;
@@ -29,6 +29,7 @@ public:
     // The splash window, or null once dismissed.
     HWND hwnd() const { return hwnd_; }
     bool dismissed() const { return dismissed_; }
+    int dpi() const { return dpi_; }
 
     // The controls, for tests and the screenshots' sake; null once dismissed.
     HWND frame() const { return Frame1; }
@@ -36,12 +37,6 @@ public:
     HWND versionLabel() const { return lblVersion; }
     HWND companyLabel() const { return lblCompany; }
     HWND warningLabel() const { return lblWarning; }
-    HFONT versionFont() const { return versionFont_.get(); }
-    HFONT creditFont() const { return creditFont_.get(); }
-
-    // The credit lines; they fit their labels in the credit font.
-    static const wchar_t* const kAuthorCredit;
-    static const wchar_t* const kThanksCredit;
 
 private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -62,6 +57,7 @@ private:
     HWND lblWarning = nullptr;
     std::array<HBITMAP, 2> banners_{};
 
+    int dpi_ = ui::kStandardDpi;
     Font versionFont_;
     Font creditFont_;
     ShowMainWindow showMainWindow_;
