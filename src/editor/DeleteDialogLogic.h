@@ -5,14 +5,14 @@
 
 #include "editor/MappingEditor.h"
 
-// What the delete dialog does with the main window's public members: it lists the entry names
-// when it loads, records the chosen position when "Delete Selected" is pressed, and carries the
-// deletion out when it unloads, however it is closed.
+// What the delete dialog does with the editor: it lists the entry names when it loads, records
+// the chosen position when "Delete Selected" is pressed, and carries the deletion out when it
+// unloads, however it is closed.
 namespace vantrel {
 
 class DeleteDialogLogic {
 public:
-    explicit DeleteDialogLogic(MappingEditor& mainWindow) : main_(mainWindow) {}
+    explicit DeleteDialogLogic(MappingEditor& editor) : editor_(editor) {}
 
     // The dialog's load step: the list lines, in name-list order; no line is chosen.
     std::vector<std::string> Load();
@@ -25,7 +25,7 @@ public:
     void Unload();
 
 private:
-    MappingEditor& main_;
+    MappingEditor& editor_;
 };
 
 }  // namespace vantrel

@@ -9,7 +9,8 @@ namespace vantrel::win32 {
 
 namespace {
 
-constexpr const wchar_t* kAboutClass = L"VantrelAbout";
+// No icon: the caption shows none.
+const WindowClass kAboutClass{L"VantrelAbout", nullptr, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1)};
 // A fixed dialog border with a caption and a close box, no minimize or maximize button.
 constexpr DWORD kAboutStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 // The modal frame is what keeps the icon out of the caption (the class has none either).
@@ -24,69 +25,55 @@ frmAbout::frmAbout(UserInteraction& ui, LauncherFactory makeLauncher)
       labelFont_(Description().control("lblVersion").font, dpi_),
       titleFont_(Description().control("lblTitle").font, dpi_),
       ui_(ui) {
-    static const bool registered = [] {
-        WNDCLASSEXW windowClass{};
-        windowClass.cbSize = sizeof(windowClass);
-        windowClass.lpfnWndProc = &frmAbout::WindowProc;
-        windowClass.hInstance = GetModuleHandleW(nullptr);
-        windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-        windowClass.lpszClassName = kAboutClass;
-        // No icon: the caption shows none.
-        return RegisterClassExW(&windowClass) != 0;
-    }();
-    (void)registered;
-
     // Its own stored place: the client area's top-left corner on the screen, scaled with the
     // display as the rest of the dialog is.
     RECT outer = ToRect(ui::ToPixels(Description().client, dpi_));
     AdjustWindowRectEx(&outer, kAboutStyle, FALSE, kAboutExStyle);
-    hwnd_ = CreateWindowExW(kAboutExStyle, kAboutClass, Utf8ToWide(Description().caption).c_str(), kAboutStyle,
-                            outer.left, outer.top, outer.right - outer.left, outer.bottom - outer.top,
-                            TaskbarlessOwner(), nullptr, GetModuleHandleW(nullptr), this);
-    if (!hwnd_) return;
+    window_ = create(kAboutClass, kAboutExStyle, Utf8ToWide(Description().caption), kAboutStyle, outer.left, outer.top,
+                     outer.right - outer.left, outer.bottom - outer.top, TaskbarlessOwner());
+    if (!window_) return;
 
     CreateControls();
     launcher_ = makeLauncher(ui_);
     Load();
 
-    ShowWindow(hwnd_, SW_SHOWNORMAL);
-    SetForegroundWindow(hwnd_);
+    ShowWindow(hwnd(), SW_SHOWNORMAL);
+    SetForegroundWindow(hwnd());
     SetFocus(cmdOK);
 }
 
 frmAbout::~frmAbout() {
-    if (hwnd_) DestroyWindow(hwnd_);
+    // Closed while the object is whole, so that onClosed is told.
+    if (hwnd()) DestroyWindow(hwnd());
 }
 
 void frmAbout::CreateControls() {
     const ui::WindowDescription& about = Description();
     // Created in tab order: OK, the icon, System Info; the labels take no focus.
-    cmdOK = CreateControl(hwnd_, about.control("cmdOK"), IDOK, labelFont_.get(), dpi_, WS_TABSTOP | BS_DEFPUSHBUTTON);
+    cmdOK = CreateControl(hwnd(), about.control("cmdOK"), IDOK, labelFont_.get(), dpi_, WS_TABSTOP | BS_DEFPUSHBUTTON);
 
-    picIcon = CreateControl(hwnd_, about.control("picIcon"), 0, nullptr, dpi_, SS_ICON);
+    picIcon = CreateControl(hwnd(), about.control("picIcon"), 0, nullptr, dpi_, SS_ICON, 0, L"STATIC");
     // The picture box sizes itself to its picture: the 32 x 32 icon, grown with the display.
     const int iconSize = MulDiv(32, dpi_, ui::kStandardDpi);
     if (HICON icon = LoadApplicationIcon(iconSize)) SendMessageW(picIcon, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
     SetWindowPos(picIcon, nullptr, 0, 0, iconSize, iconSize, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 
-    cmdSysInfo = CreateControl(hwnd_, about.control("cmdSysInfo"), kIdSysInfo, labelFont_.get(), dpi_,
+    cmdSysInfo = CreateControl(hwnd(), about.control("cmdSysInfo"), kIdSysInfo, labelFont_.get(), dpi_,
                                WS_TABSTOP | BS_PUSHBUTTON);
 
-    constexpr DWORD kLabelStyle = SS_LEFT | SS_NOPREFIX;
-    lblDescription = CreateControl(hwnd_, about.control("lblDescription"), 0, labelFont_.get(), dpi_, kLabelStyle);
+    lblDescription = CreateControl(hwnd(), about.control("lblDescription"), 0, labelFont_.get(), dpi_);
     // Broken into lines here, at spaces only, so that the support site's address stays whole.
     SetWindowTextW(lblDescription, BreakLinesAtSpaces(lblDescription, labelFont_.get(),
                                                       Utf8ToWide(ui::texts::AboutDescription()),
                                                       ClientSize(lblDescription).cx)
                                        .c_str());
-    lblDisclaimer = CreateControl(hwnd_, about.control("lblDisclaimer"), 0, labelFont_.get(), dpi_, kLabelStyle);
-    lblTitle = CreateControl(hwnd_, about.control("lblTitle"), 0, titleFont_.get(), dpi_, kLabelStyle);
-    lblVersion = CreateControl(hwnd_, about.control("lblVersion"), 0, labelFont_.get(), dpi_, kLabelStyle);
+    lblDisclaimer = CreateControl(hwnd(), about.control("lblDisclaimer"), 0, labelFont_.get(), dpi_);
+    lblTitle = CreateControl(hwnd(), about.control("lblTitle"), 0, titleFont_.get(), dpi_);
+    lblVersion = CreateControl(hwnd(), about.control("lblVersion"), 0, labelFont_.get(), dpi_);
 }
 
 void frmAbout::Load() {
-    SetWindowTextW(hwnd_, Utf8ToWide(ui::texts::AboutCaption()).c_str());
+    SetWindowTextW(hwnd(), Utf8ToWide(ui::texts::AboutCaption()).c_str());
     SetWindowTextW(lblVersion, Utf8ToWide(VersionLine()).c_str());
     SetWindowTextW(lblTitle, Utf8ToWide(kApplicationTitle).c_str());
 }
@@ -95,7 +82,7 @@ void frmAbout::StartSysInfo() {
     if (launcher_) launcher_->StartSysInfo();
 }
 
-void frmAbout::cmdOK_Click() { DestroyWindow(hwnd_); }
+void frmAbout::cmdOK_Click() { DestroyWindow(hwnd()); }
 
 // Line1(1), a grey hairline, and Line1(0), a white line two pixels wide under it: an etched
 // separator across the dialog above the buttons. Each is its place filled in its colour.
@@ -108,7 +95,7 @@ void frmAbout::PaintSeparator(HDC dc) const {
     }
 }
 
-LRESULT frmAbout::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT frmAbout::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_COMMAND:
             switch (LOWORD(wParam)) {
@@ -143,38 +130,25 @@ LRESULT frmAbout::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         case WM_PAINT: {
             PAINTSTRUCT paint;
-            HDC dc = BeginPaint(hwnd_, &paint);
+            HDC dc = BeginPaint(hwnd(), &paint);
             PaintSeparator(dc);
-            EndPaint(hwnd_, &paint);
+            EndPaint(hwnd(), &paint);
             return 0;
         }
         case WM_ACTIVATE:
             // Give the focus back to OK when the dialog comes forward again.
-            if (LOWORD(wParam) != WA_INACTIVE && !IsChild(hwnd_, GetFocus())) SetFocus(cmdOK);
+            if (LOWORD(wParam) != WA_INACTIVE && !IsChild(hwnd(), GetFocus())) SetFocus(cmdOK);
             return 0;
         default:
             break;
     }
-    return DefWindowProcW(hwnd_, message, wParam, lParam);
+    return defaultHandling(message, wParam, lParam);
 }
 
-LRESULT CALLBACK frmAbout::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* self = static_cast<frmAbout*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-        self->hwnd_ = window;
-    }
-    auto* self = reinterpret_cast<frmAbout*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (!self) return DefWindowProcW(window, message, wParam, lParam);
-    if (message == WM_NCDESTROY) {
-        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-        self->hwnd_ = nullptr;
-        self->picIcon = self->lblTitle = self->lblVersion = self->lblDescription = self->lblDisclaimer = nullptr;
-        self->cmdOK = self->cmdSysInfo = nullptr;
-        if (self->onClosed) self->onClosed(window);
-        return DefWindowProcW(window, message, wParam, lParam);
-    }
-    return self->HandleMessage(message, wParam, lParam);
+void frmAbout::onDestroyed() {
+    picIcon = lblTitle = lblVersion = lblDescription = lblDisclaimer = nullptr;
+    cmdOK = cmdSysInfo = nullptr;
+    if (onClosed) onClosed(window_);
 }
 
 }  // namespace vantrel::win32

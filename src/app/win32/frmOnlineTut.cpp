@@ -12,7 +12,8 @@ namespace vantrel::win32 {
 
 namespace {
 
-constexpr const wchar_t* kTutorialClass = L"VantrelOnlineTutorial";
+const WindowClass kTutorialClass{L"VantrelOnlineTutorial", nullptr, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1),
+                                 true};
 // The name of IDR_TUTORIAL_PAGE in the resources.
 constexpr const wchar_t* kTutorialPageName = L"TUTORIAL";
 constexpr UINT_PTR kLoadTimer = 1;
@@ -62,59 +63,45 @@ std::wstring frmOnlineTut::BundledTutorialText() {
 
 frmOnlineTut::frmOnlineTut(std::wstring address, UINT loadTimeoutMs, BrowserHost::Kind browser)
     : address_(std::move(address)), loadTimeoutMs_(loadTimeoutMs), browserKind_(browser) {
-    static const bool registered = [] {
-        WNDCLASSEXW windowClass{};
-        windowClass.cbSize = sizeof(windowClass);
-        windowClass.lpfnWndProc = &frmOnlineTut::WindowProc;
-        windowClass.hInstance = GetModuleHandleW(nullptr);
-        windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-        windowClass.hIcon = LoadApplicationIcon(GetSystemMetrics(SM_CXICON));
-        windowClass.hIconSm = LoadApplicationIcon(GetSystemMetrics(SM_CXSMICON));
-        windowClass.lpszClassName = kTutorialClass;
-        return RegisterClassExW(&windowClass) != 0;
-    }();
-    (void)registered;
-
     // The design client area, placed where the system places new windows. That is the restored
     // size; at it the page shows a handful of lines, so the window opens maximized.
     dpi_ = WindowDpi(nullptr);
     const ui::PixelRect client = ui::ToPixels(Description().client, dpi_);
     RECT outer{0, 0, client.width, client.height};
     AdjustWindowRectEx(&outer, kTutorialStyle, FALSE, kTutorialExStyle);
-    hwnd_ = CreateWindowExW(kTutorialExStyle, kTutorialClass, Utf8ToWide(Description().caption).c_str(),
-                            kTutorialStyle, CW_USEDEFAULT, CW_USEDEFAULT, outer.right - outer.left,
-                            outer.bottom - outer.top, TaskbarlessOwner(), nullptr, GetModuleHandleW(nullptr), this);
-    if (!hwnd_) return;
-    ShowWindow(hwnd_, SW_SHOWMAXIMIZED);
-    SetForegroundWindow(hwnd_);
+    window_ = create(kTutorialClass, kTutorialExStyle, Utf8ToWide(Description().caption), kTutorialStyle, CW_USEDEFAULT,
+                     CW_USEDEFAULT, outer.right - outer.left, outer.bottom - outer.top, TaskbarlessOwner());
+    if (!window_) return;
+    ShowWindow(hwnd(), SW_SHOWMAXIMIZED);
+    SetForegroundWindow(hwnd());
 }
 
 frmOnlineTut::~frmOnlineTut() {
-    if (hwnd_) DestroyWindow(hwnd_);
+    // Closed while the object is whole: the browser goes with the window, and onClosed is told.
+    if (hwnd()) DestroyWindow(hwnd());
 }
 
 void frmOnlineTut::Load() {
     const ui::ControlDescription& browser = Description().control("WebBrowser1");
     browserTwips_ = ui::TwipsSize{browser.place.width, browser.place.height};
-    WebBrowser1 = std::make_unique<BrowserHost>(hwnd_, ToRect(ui::ToPixels(browser.place, dpi_)),
+    WebBrowser1 = std::make_unique<BrowserHost>(hwnd(), ToRect(ui::ToPixels(browser.place, dpi_)),
                                                 static_cast<BrowserEvents&>(*this), browserKind_);
     // Navigate returns at once; the page arrives while the window goes on.
     if (WebBrowser1->hasControl()) {
         awaitingTutorial_ = true;
         Navigate(address_);
-        SetTimer(hwnd_, kLoadTimer, loadTimeoutMs_, nullptr);
+        SetTimer(hwnd(), kLoadTimer, loadTimeoutMs_, nullptr);
     } else {
         ShowBundledTutorial();
     }
     // Sized from the outer size first; the first WM_SIZE replaces it with the client rule.
     RECT outer{};
-    GetWindowRect(hwnd_, &outer);
+    GetWindowRect(hwnd(), &outer);
     SetBrowserSizeTwips(ui::BrowserSizeTwips(ToTwips(outer.right - outer.left, outer.bottom - outer.top, dpi_)));
 }
 
 void frmOnlineTut::Form_Resize() {
-    const SIZE client = ClientSize(hwnd_);
+    const SIZE client = ClientSize(hwnd());
     SetBrowserSizeTwips(ui::BrowserSizeTwips(ToTwips(client.cx, client.cy, dpi_)));
 }
 
@@ -141,12 +128,12 @@ void frmOnlineTut::OnNavigateError(const std::wstring&, bool& cancel) {
 void frmOnlineTut::OnDocumentComplete(const std::wstring&) {
     if (!awaitingTutorial_) return;
     awaitingTutorial_ = false;
-    KillTimer(hwnd_, kLoadTimer);
+    KillTimer(hwnd(), kLoadTimer);
 }
 
 void frmOnlineTut::ShowBundledTutorial() {
     awaitingTutorial_ = false;
-    KillTimer(hwnd_, kLoadTimer);
+    KillTimer(hwnd(), kLoadTimer);
     showsBundledTutorial_ = true;
     if (WebBrowser1->hasControl()) {
         WebBrowser1->Stop();
@@ -156,7 +143,7 @@ void frmOnlineTut::ShowBundledTutorial() {
     }
 }
 
-LRESULT frmOnlineTut::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT frmOnlineTut::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_CREATE:
             Load();
@@ -177,30 +164,17 @@ LRESULT frmOnlineTut::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
             SetTextColor(reinterpret_cast<HDC>(wParam), GetSysColor(COLOR_WINDOWTEXT));
             return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
         case WM_DESTROY:
-            KillTimer(hwnd_, kLoadTimer);
+            KillTimer(hwnd(), kLoadTimer);
             WebBrowser1.reset();
             break;
         default:
             break;
     }
-    return DefWindowProcW(hwnd_, message, wParam, lParam);
+    return defaultHandling(message, wParam, lParam);
 }
 
-LRESULT CALLBACK frmOnlineTut::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* self = static_cast<frmOnlineTut*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-        self->hwnd_ = window;
-    }
-    auto* self = reinterpret_cast<frmOnlineTut*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (!self) return DefWindowProcW(window, message, wParam, lParam);
-    if (message == WM_NCDESTROY) {
-        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-        self->hwnd_ = nullptr;
-        if (self->onClosed) self->onClosed(window);
-        return DefWindowProcW(window, message, wParam, lParam);
-    }
-    return self->HandleMessage(message, wParam, lParam);
+void frmOnlineTut::onDestroyed() {
+    if (onClosed) onClosed(window_);
 }
 
 }  // namespace vantrel::win32

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "app/win32/BrowserHost.h"
-#include "app/win32/WindowSupport.h"
+#include "platform/win32/Window.h"
 #include "ui/WindowDescriptions.h"
 
 // The online tutorial in an embedded browser that fills the window, less a margin. The maker's
@@ -16,7 +16,7 @@
 // as plain text in its place. Modeless; out of the taskbar through its hidden owner.
 namespace vantrel::win32 {
 
-class frmOnlineTut : private BrowserEvents {
+class frmOnlineTut : public Window, private BrowserEvents {
 public:
     static std::wstring TutorialAddress();
     // res://<this program>/TUTORIAL, the page shipped inside the program.
@@ -30,11 +30,8 @@ public:
                           UINT loadTimeoutMs = ui::kTutorialLoadTimeoutMilliseconds,
                           BrowserHost::Kind browser = BrowserHost::Kind::System);
     ~frmOnlineTut() override;
-    frmOnlineTut(const frmOnlineTut&) = delete;
-    frmOnlineTut& operator=(const frmOnlineTut&) = delete;
 
-    HWND hwnd() const { return hwnd_; }
-    bool isOpen() const { return hwnd_ != nullptr; }
+    // Called once the window is gone (the program drops it from its dialog keys).
     std::function<void(HWND)> onClosed;
 
     const BrowserHost* browser() const { return WebBrowser1.get(); }
@@ -45,12 +42,12 @@ public:
     bool awaitingTutorial() const { return awaitingTutorial_; }
     // The browser's width and height in twips as last set.
     ui::TwipsSize browserSizeTwips() const { return browserTwips_; }
-    int dpi() const { return dpi_; }
+
+protected:
+    LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void onDestroyed() override;
 
 private:
-    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
-
     void Load();
     void Form_Resize();
     void SetBrowserSizeTwips(ui::TwipsSize twips);
@@ -59,7 +56,7 @@ private:
     void OnNavigateError(const std::wstring& address, bool& cancel) override;
     void OnDocumentComplete(const std::wstring& address) override;
 
-    HWND hwnd_ = nullptr;
+    HWND window_ = nullptr;
     std::unique_ptr<BrowserHost> WebBrowser1;
     std::wstring address_;
     std::wstring navigatedAddress_;

@@ -22,34 +22,34 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     int exitCode = 0;
     {
         // The About dialog's "System Information Is Unavailable" box, owned by the dialog.
-        vantrel::Win32UserInteraction auxiliaryUi;
+        vantrel::win32::Win32UserInteraction auxiliaryUi;
         vantrel::win32::AuxiliaryWindows auxiliaryWindows(auxiliaryUi);
         auxiliaryWindows.onWindowOpened = [&](HWND window) {
-            vantrel::RegisterModelessWindow(window);
+            vantrel::win32::RegisterModelessWindow(window);
             if (auxiliaryWindows.about() && auxiliaryWindows.about()->hwnd() == window) auxiliaryUi.setOwner(window);
         };
         // Exit ends the program at once; closing the main window with its close control ends it
         // when the last of its windows is gone.
-        std::unique_ptr<vantrel::MainWindow> mainWindow;
+        std::unique_ptr<vantrel::win32::MainWindow> mainWindow;
         bool mainWindowClosed = false;
         const auto endWhenNoWindowIsLeft = [&] {
             if (mainWindowClosed && !auxiliaryWindows.about() && !auxiliaryWindows.onlineTutorial()) PostQuitMessage(0);
         };
         auxiliaryWindows.onWindowClosed = [&](HWND window) {
-            vantrel::UnregisterModelessWindow(window);
+            vantrel::win32::UnregisterModelessWindow(window);
             if (auxiliaryUi.owner() == window) auxiliaryUi.setOwner(nullptr);
             endWhenNoWindowIsLeft();
         };
 
         vantrel::win32::frmSplash splash([&] {
-            mainWindow = std::make_unique<vantrel::MainWindow>();
+            mainWindow = std::make_unique<vantrel::win32::MainWindow>();
             mainWindow->onAbout = [&] { auxiliaryWindows.ShowAbout(); };
             mainWindow->onOnlineTutorial = [&] { auxiliaryWindows.ShowOnlineTutorial(); };
             mainWindow->setCloseWindow([&] {
                 mainWindowClosed = true;
                 // The delete dialog belongs to the document, which goes with the main window: it
                 // is hidden and, as on Exit, deletes nothing.
-                if (vantrel::frmDelete* dialog = mainWindow->deleteDialog()) ShowWindow(dialog->hwnd(), SW_HIDE);
+                if (vantrel::win32::frmDelete* dialog = mainWindow->deleteDialog()) ShowWindow(dialog->hwnd(), SW_HIDE);
                 ShowWindow(mainWindow->hwnd(), SW_HIDE);
                 endWhenNoWindowIsLeft();
             });
@@ -65,7 +65,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
             TranslateMessage(&message);
             DispatchMessageW(&message);
         }
-        if (mainWindow) exitCode = vantrel::RunMessageLoop(*mainWindow);
+        if (mainWindow) exitCode = vantrel::win32::RunMessageLoop(*mainWindow);
     }
 
     if (SUCCEEDED(ole)) OleUninitialize();

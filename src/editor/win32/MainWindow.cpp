@@ -4,96 +4,141 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
-#include "ui/AppIdentity.h"
-#include "editor/win32/MenuCommands.h"
+#include "editor/win32/ControlIds.h"
 #include "editor/win32/MessageLoop.h"
-#include "editor/win32/Twips.h"
 #include "platform/WideText.h"
+#include "ui/WindowDescriptions.h"
 
-namespace vantrel {
+namespace vantrel::win32 {
 
 namespace {
 
-using namespace win32;
-
-constexpr wchar_t kMainWindowClass[] = L"VantrelMainWindow";
-constexpr wchar_t kFrameClass[] = L"VantrelInfoFrame";
 constexpr DWORD kMainWindowStyle =
     WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+
+const WindowClass kMainWindowClass{L"VantrelMainWindow", LoadCursorW(nullptr, IDC_CROSS), nullptr, true};
+const WindowClass kFrameClass{L"VantrelInfoFrame", nullptr, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1), false};
 
 std::uint32_t WindowBackgroundColor() {
     const COLORREF face = GetSysColor(COLOR_BTNFACE);
     return PackColor(GetRValue(face), GetGValue(face), GetBValue(face));
 }
 
-void RegisterClasses(WNDPROC mainProc, WNDPROC frameProc) {
-    static bool registered = false;
-    if (registered) return;
-    registered = true;
-    HINSTANCE instance = GetModuleHandleW(nullptr);
-
-    WNDCLASSEXW main{};
-    main.cbSize = sizeof main;
-    main.lpfnWndProc = mainProc;
-    main.hInstance = instance;
-    // Resource 1: the 48 x 48 application icon. A program built without it gets the default one.
-    main.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
-    main.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON,
-                                                 GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
-    main.hCursor = LoadCursorW(nullptr, IDC_CROSS);
-    main.hbrBackground = nullptr;  // the canvas paints every pixel
-    main.lpszClassName = kMainWindowClass;
-    RegisterClassExW(&main);
-
-    WNDCLASSEXW frame{};
-    frame.cbSize = sizeof frame;
-    frame.lpfnWndProc = frameProc;
-    frame.hInstance = instance;
-    frame.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    frame.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    frame.lpszClassName = kFrameClass;
-    RegisterClassExW(&frame);
+// The menu bar of the description: each item shows its caption and, after a tab, its shortcut.
+HMENU BuildMenuBar() {
+    HMENU bar = CreateMenu();
+    for (const ui::MenuDescription& menu : ui::MainMenuBar()) {
+        HMENU popup = CreatePopupMenu();
+        for (const ui::MenuItemDescription& item : menu.items) {
+            if (item.separator()) {
+                AppendMenuW(popup, MF_SEPARATOR, 0, nullptr);
+                continue;
+            }
+            std::string text = item.caption;
+            if (!item.shortcut.empty()) text += "\t" + ui::ShortcutText(item.shortcut);
+            AppendMenuW(popup, MF_STRING, CommandId(item.command), Utf8ToWide(text).c_str());
+        }
+        AppendMenuW(bar, MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(popup), Utf8ToWide(menu.caption).c_str());
+    }
+    return bar;
 }
 
-std::wstring WindowText(HWND window) {
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-    return text;
+// The virtual key of a shortcut's key: letters and digits are their own.
+WORD VirtualKey(char32_t key) {
+    switch (key) {
+        case ui::Shortcut::kEscape:
+            return VK_ESCAPE;
+        case ui::Shortcut::kF2:
+            return VK_F2;
+        case ui::Shortcut::kPlus:
+        case ui::Shortcut::kEqual:
+            return VK_OEM_PLUS;
+        case ui::Shortcut::kMinus:
+            return VK_OEM_MINUS;
+        default:
+            return static_cast<WORD>(key);
+    }
 }
 
-MainWindow* FromHandle(HWND hwnd) { return reinterpret_cast<MainWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA)); }
+// The control's place in its window's description, which gives its child identifier.
+int IndexOf(const ui::WindowDescription& window, const ui::ControlDescription& control) {
+    return static_cast<int>(&control - window.controls.data());
+}
 
 }  // namespace
+
+// The coordinate frame. It takes presses on itself, so a press on it never reaches corner
+// picking; it holds its own tab stops for the dialog navigation, and remembers the box that had
+// the focus to give it back when the window is activated again.
+class MainWindow::CoordinateFrame : public Window {
+public:
+    CoordinateFrame(MainWindow& owner, const RECT& place) : owner_(owner) {
+        create(kFrameClass, WS_EX_CONTROLPARENT, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, place.left, place.top,
+               place.right - place.left, place.bottom - place.top, owner.hwnd(),
+               reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFrameId)));
+    }
+    ~CoordinateFrame() override { destroy(); }
+
+private:
+    LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
+        switch (message) {
+            case WM_PAINT: {
+                // The look of a frame without a caption: an etched edge around it.
+                PAINTSTRUCT ps;
+                HDC dc = BeginPaint(hwnd(), &ps);
+                RECT area;
+                GetClientRect(hwnd(), &area);
+                DrawEdge(dc, &area, EDGE_ETCHED, BF_RECT);
+                EndPaint(hwnd(), &ps);
+                return 0;
+            }
+            case WM_LBUTTONDOWN:
+            case WM_RBUTTONDOWN:
+            case WM_MBUTTONDOWN:
+                return 0;
+            case WM_XBUTTONDOWN:
+                return TRUE;
+            case WM_COMMAND:
+                if (HIWORD(wParam) == EN_SETFOCUS) owner_.focusedBox_ = reinterpret_cast<HWND>(lParam);
+                return 0;
+        }
+        return defaultHandling(message, wParam, lParam);
+    }
+
+    MainWindow& owner_;
+};
 
 MainWindow::MainWindow(UserInteraction* ui)
     : ownUi_(ui ? nullptr : std::make_unique<Win32UserInteraction>()),
       canvas_(WindowBackgroundColor()),
       editor_(ui ? *ui : *ownUi_, *this, canvas_),
-      contentWidth_(Px(5145)),
-      contentHeight_(Px(3195)),
+      dpi_(WindowDpi(nullptr)),
       endProgram_([] { PostQuitMessage(0); }) {
-    RegisterClasses(&MainWindow::WindowProc, &MainWindow::FrameProc);
-
-    // Design client area 5145 x 3195 twips below the menu bar.
-    HMENU menuBar = buildMenus();
-    RECT outer{0, 0, Px(5145), Px(3195)};
+    const ui::WindowDescription& description = ui::MainWindowDescription();
+    // The design client area below the menu bar, scaled with the display.
+    const ui::PixelRect client = ui::ToPixels(description.client, dpi_);
+    contentWidth_ = client.width;
+    contentHeight_ = client.height;
+    HMENU menuBar = BuildMenuBar();
+    RECT outer{0, 0, client.width, client.height};
     AdjustWindowRectEx(&outer, kMainWindowStyle, TRUE, 0);
-    hwnd_ = CreateWindowExW(0, kMainWindowClass, Utf8ToWide(kMainWindowCaption).c_str(), kMainWindowStyle,
-                            CW_USEDEFAULT, CW_USEDEFAULT, outer.right - outer.left, outer.bottom - outer.top, nullptr,
-                            menuBar, GetModuleHandleW(nullptr), this);
-    if (ownUi_) ownUi_->setOwner(hwnd_);
-    frameFont_ = CreateEightPointFont();
+    // The system places the window.
+    create(kMainWindowClass, 0, Utf8ToWide(description.caption), kMainWindowStyle, CW_USEDEFAULT, CW_USEDEFAULT,
+           outer.right - outer.left, outer.bottom - outer.top, nullptr, menuBar);
+    if (ownUi_) ownUi_->setOwner(hwnd());
+    frameFont_ = Font(ui::kDialogFont, dpi_);
     buildFrame();
     buildAccelerators();
-    RegisterModelessWindow(hwnd_);
-    SetAcceleratorTarget(hwnd_, accelerators_);
+    RegisterModelessWindow(hwnd());
+    SetAcceleratorTarget(hwnd(), accelerators_);
 
     // Presenting progress while a texture paints: show what is painted so far, then let pending
     // window messages (menu commands, mouse presses) run.
     canvas_.setProgressHandler([this] {
         invalidateCanvas();
-        UpdateWindow(hwnd_);
+        UpdateWindow(hwnd());
         PumpPendingMessages();
     });
 
@@ -103,146 +148,63 @@ MainWindow::MainWindow(UserInteraction* ui)
 MainWindow::~MainWindow() {
     canvas_.setProgressHandler(nullptr);
     deleteDialog_.reset();
-    UnregisterModelessWindow(hwnd_);
-    ClearAcceleratorTarget(hwnd_);
-    if (hwnd_) {
-        SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
-        SetWindowLongPtrW(fraInfo, GWLP_USERDATA, 0);
-        DestroyWindow(hwnd_);
-    }
+    UnregisterModelessWindow(hwnd());
+    ClearAcceleratorTarget(hwnd());
+    fraInfo_.reset();
+    destroy();
     if (accelerators_) DestroyAcceleratorTable(accelerators_);
-    if (frameFont_) DeleteObject(frameFont_);
 }
 
 void MainWindow::show(int showCommand) {
-    ShowWindow(hwnd_, showCommand);
-    UpdateWindow(hwnd_);
-    SetFocus(focusedBox_ ? focusedBox_ : txtTop);
-}
-
-HMENU MainWindow::buildMenus() {
-    struct Item {
-        const wchar_t* caption;  // nullptr for a separator
-        UINT id;
-    };
-    const auto addMenu = [](HMENU bar, const wchar_t* caption, std::initializer_list<Item> items) {
-        HMENU menu = CreatePopupMenu();
-        for (const Item& item : items) {
-            if (item.caption)
-                AppendMenuW(menu, MF_STRING, item.id, item.caption);
-            else
-                AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
-        }
-        AppendMenuW(bar, MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(menu), caption);
-    };
-    HMENU bar = CreateMenu();
-    addMenu(bar, L"File",
-            {{L"Open\tCtrl+O", mnuFileOpen},
-             {nullptr, 0},
-             {L"Save\tCtrl+S", mnuFileSave},
-             {L"Save As", mnuFileSaveAs},
-             {nullptr, 0},
-             {L"Exit", mnuFileExit}});
-    addMenu(bar, L"Edit",
-            {{L"Complete Entry\tCtrl+E", mnuEditComplete},
-             {nullptr, 0},
-             {L"Select Background Color", mnuEditBackground},
-             {nullptr, 0},
-             {L"Delete Entry\tCtrl+D", mnuEditDelete}});
-    addMenu(bar, L"Help", {{L"About", mnuHelpAbout}, {L"Online Tutorial", mnuHelpOnline}});
-    return bar;
+    ShowWindow(hwnd(), showCommand);
+    UpdateWindow(hwnd());
+    SetFocus(focusedBox_ ? focusedBox_ : box(Box::Top));
 }
 
 void MainWindow::buildAccelerators() {
-    ACCEL keys[] = {
-        {FVIRTKEY | FCONTROL, 'O', mnuFileOpen},
-        {FVIRTKEY | FCONTROL, 'S', mnuFileSave},
-        {FVIRTKEY | FCONTROL, 'E', mnuEditComplete},
-        {FVIRTKEY | FCONTROL, 'D', mnuEditDelete},
-    };
-    accelerators_ = CreateAcceleratorTableW(keys, static_cast<int>(std::size(keys)));
+    std::vector<ACCEL> keys;
+    for (const ui::MenuDescription& menu : ui::MainMenuBar())
+        for (const ui::MenuItemDescription& item : menu.items) {
+            if (item.separator() || item.shortcut.empty()) continue;
+            BYTE flags = FVIRTKEY;
+            if (item.shortcut.modifiers & ui::Shortcut::kCtrl) flags |= FCONTROL;
+            if (item.shortcut.modifiers & ui::Shortcut::kShift) flags |= FSHIFT;
+            if (item.shortcut.modifiers & ui::Shortcut::kAlt) flags |= FALT;
+            keys.push_back(ACCEL{flags, VirtualKey(item.shortcut.key), CommandId(item.command)});
+        }
+    accelerators_ = CreateAcceleratorTableW(keys.data(), static_cast<int>(keys.size()));
 }
 
 void MainWindow::buildFrame() {
-    HINSTANCE instance = GetModuleHandleW(nullptr);
-    // The frame takes presses on itself, so a press on it never reaches corner picking; it holds
-    // its own tab stops for the dialog navigation.
-    fraInfo = CreateWindowExW(WS_EX_CONTROLPARENT, kFrameClass, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS,
-                              Px(2520), Px(1320), Px(2535), Px(1215), hwnd_,
-                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(fraInfoId)), instance, nullptr);
-    SetWindowLongPtrW(fraInfo, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    const ui::WindowDescription& description = ui::MainWindowDescription();
+    const ui::ControlDescription& frameDescription = description.control("fraInfo");
+    fraInfo_ = std::make_unique<CoordinateFrame>(*this, ToRect(ui::ToPixels(frameDescription.place, dpi_)));
+    controls_["fraInfo"] = fraInfo_->hwnd();
 
-    struct Row {
-        const wchar_t* caption;
-        int labelId, labelLeft, labelWidth;
-        int boxId, boxLeft;
-        int top;
-        HWND* box;
-    };
-    // Creation order is the tab order: txtTop, txtLeft, txtBottom, txtRight.
-    const Row rows[] = {
-        {L"Top:", Label1Id, 120, 375, txtTopId, 600, 240, &txtTop},
-        {L"Left:", Label2Id, 1200, 375, txtLeftId, 1680, 240, &txtLeft},
-        {L"Bottom:", Label3Id, 120, 615, txtBottomId, 720, 720, &txtBottom},
-        {L"Right:", Label4Id, 1320, 495, txtRightId, 1920, 720, &txtRight},
-    };
-    for (const Row& row : rows) {
-        HWND label = CreateWindowExW(0, L"STATIC", row.caption, WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX,
-                                     Px(row.labelLeft), Px(row.top), Px(row.labelWidth), Px(255), fraInfo,
-                                     reinterpret_cast<HMENU>(static_cast<INT_PTR>(row.labelId)), instance, nullptr);
-        HWND edit = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"",
-                                    WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL, Px(row.boxLeft),
-                                    Px(row.top), Px(495), Px(285), fraInfo,
-                                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(row.boxId)), instance, nullptr);
-        SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(frameFont_), FALSE);
-        SendMessageW(edit, WM_SETFONT, reinterpret_cast<WPARAM>(frameFont_), FALSE);
-        *row.box = edit;
-    }
-    focusedBox_ = txtTop;
+    // Created in tab order: the labels take no focus, the boxes follow in the order described.
+    std::vector<const ui::ControlDescription*> inFrame;
+    for (const ui::ControlDescription& control : description.controls)
+        if (control.parent && std::string_view(control.parent) == "fraInfo") inFrame.push_back(&control);
+    std::stable_sort(inFrame.begin(), inFrame.end(),
+                     [](const auto* a, const auto* b) { return a->tabIndex < b->tabIndex; });
+    for (const ui::ControlDescription* control : inFrame)
+        controls_[control->name] = CreateControl(fraInfo_->hwnd(), *control,
+                                                 kFrameControlIdBase + IndexOf(description, *control) - 1,
+                                                 frameFont_.get(), dpi_);
+    focusedBox_ = box(Box::Top);
 }
 
-LRESULT CALLBACK MainWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* self = static_cast<MainWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        self->hwnd_ = hwnd;
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    }
-    if (MainWindow* self = FromHandle(hwnd)) return self->handle(message, wParam, lParam);
-    return DefWindowProcW(hwnd, message, wParam, lParam);
+HWND MainWindow::control(const std::string& name) const {
+    const auto found = controls_.find(name);
+    return found == controls_.end() ? nullptr : found->second;
 }
 
-LRESULT CALLBACK MainWindow::FrameProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-        case WM_PAINT: {
-            // The look of a frame without a caption: an etched edge around it.
-            PAINTSTRUCT ps;
-            HDC dc = BeginPaint(hwnd, &ps);
-            RECT area;
-            GetClientRect(hwnd, &area);
-            DrawEdge(dc, &area, EDGE_ETCHED, BF_RECT);
-            EndPaint(hwnd, &ps);
-            return 0;
-        }
-        case WM_LBUTTONDOWN:
-        case WM_RBUTTONDOWN:
-        case WM_MBUTTONDOWN:
-            return 0;
-        case WM_XBUTTONDOWN:
-            return TRUE;
-        case WM_COMMAND:
-            // Remember the box that had the focus, to give it back when the window is activated again.
-            if (HIWORD(wParam) == EN_SETFOCUS)
-                if (MainWindow* self = FromHandle(hwnd)) self->focusedBox_ = reinterpret_cast<HWND>(lParam);
-            return 0;
-    }
-    return DefWindowProcW(hwnd, message, wParam, lParam);
-}
-
-LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_COMMAND:
             // Menu items (0) and accelerators (1); Enter and Esc in a box (IDOK, IDCANCEL) do nothing.
-            if (lParam == 0 && HIWORD(wParam) <= 1) onCommand(LOWORD(wParam));
+            if (lParam == 0 && HIWORD(wParam) <= 1)
+                if (const auto command = CommandFromId(LOWORD(wParam))) runCommand(*command);
             return 0;
         case WM_LBUTTONDOWN:
             onMouseDown(1, wParam, lParam);
@@ -281,19 +243,19 @@ LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         case WM_PAINT: {
             PAINTSTRUCT ps;
-            HDC dc = BeginPaint(hwnd_, &ps);
+            HDC dc = BeginPaint(hwnd(), &ps);
             paint(dc, ps.rcPaint);
-            EndPaint(hwnd_, &ps);
+            EndPaint(hwnd(), &ps);
             return 0;
         }
         case WM_PRINTCLIENT: {
             RECT area;
-            GetClientRect(hwnd_, &area);
+            GetClientRect(hwnd(), &area);
             paint(reinterpret_cast<HDC>(wParam), area);
             return 0;
         }
         case WM_SETFOCUS:
-            SetFocus(focusedBox_ ? focusedBox_ : txtTop);
+            SetFocus(focusedBox_ ? focusedBox_ : box(Box::Top));
             return 0;
         case WM_CLOSE:
             // The title bar's close control asks about unsaved work, as Exit does.
@@ -305,37 +267,39 @@ LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             }
             return 0;
     }
-    return DefWindowProcW(hwnd_, message, wParam, lParam);
+    return defaultHandling(message, wParam, lParam);
 }
 
-void MainWindow::onCommand(int id) {
-    switch (id) {
-        case mnuFileOpen:
+void MainWindow::runCommand(ui::Command command) {
+    switch (command) {
+        case ui::Command::FileOpen:
             mnuFileOpen_Click();
             break;
-        case mnuFileSave:
+        case ui::Command::FileSave:
             mnuFileSave_Click();
             break;
-        case mnuFileSaveAs:
+        case ui::Command::FileSaveAs:
             mnuFileSaveAs_Click();
             break;
-        case mnuFileExit:
+        case ui::Command::FileExit:
             mnuFileExit_Click();
             break;
-        case mnuEditComplete:
+        case ui::Command::EditComplete:
             mnuEditComplete_Click();
             break;
-        case mnuEditBackground:
+        case ui::Command::EditBackground:
             mnuEditBackground_Click();
             break;
-        case mnuEditDelete:
+        case ui::Command::EditDelete:
             mnuEditDelete_Click();
             break;
-        case mnuHelpAbout:
-            if (onAbout) onAbout();
+        case ui::Command::HelpAbout:
+            mnuHelpAbout_Click();
             break;
-        case mnuHelpOnline:
-            if (onOnlineTutorial) onOnlineTutorial();
+        case ui::Command::HelpOnline:
+            mnuHelpOnline_Click();
+            break;
+        case ui::Command::None:
             break;
     }
 }
@@ -350,15 +314,25 @@ void MainWindow::mnuFileExit_Click() {
     if (editor_.Exit()) endProgram_();
 }
 
+void MainWindow::mnuHelpAbout_Click() {
+    if (onAbout) onAbout();
+}
+
+void MainWindow::mnuHelpOnline_Click() {
+    if (onOnlineTutorial) onOnlineTutorial();
+}
+
 void MainWindow::onMouseDown(std::int16_t button, WPARAM keys, LPARAM position) {
     std::int16_t shift = 0;
     if (keys & MK_SHIFT) shift |= 1;
     if (keys & MK_CONTROL) shift |= 2;
     if (GetKeyState(VK_MENU) < 0) shift |= 4;
-    // Client to content: the canvas may be scrolled.
+    // Client to content: the canvas may be scrolled. Texture pixels are device pixels at every
+    // display resolution, 15 twips each.
     const int x = GET_X_LPARAM(position) + scrollX_;
     const int y = GET_Y_LPARAM(position) + scrollY_;
-    editor_.MouseDown(button, shift, static_cast<float>(x * kTwipsPerPixel), static_cast<float>(y * kTwipsPerPixel));
+    editor_.MouseDown(button, shift, static_cast<float>(ui::PixelsToTwips(x)),
+                      static_cast<float>(ui::PixelsToTwips(y)));
 }
 
 void MainWindow::paint(HDC dc, const RECT& area) {
@@ -392,122 +366,142 @@ void MainWindow::paint(HDC dc, const RECT& area) {
     }
 }
 
-void MainWindow::invalidateCanvas() { InvalidateRect(hwnd_, nullptr, FALSE); }
+void MainWindow::invalidateCanvas() { InvalidateRect(hwnd(), nullptr, FALSE); }
 
 HWND MainWindow::box(Box which) const {
     switch (which) {
         case Box::Top:
-            return txtTop;
+            return control("txtTop");
         case Box::Left:
-            return txtLeft;
+            return control("txtLeft");
         case Box::Bottom:
-            return txtBottom;
+            return control("txtBottom");
         case Box::Right:
-            return txtRight;
+            return control("txtRight");
     }
-    return txtTop;
+    return control("txtTop");
 }
 
-std::string MainWindow::boxText(Box which) const { return WideToUtf8(WindowText(box(which))); }
+std::string MainWindow::boxText(Box which) const { return WindowTextUtf8(box(which)); }
 
-void MainWindow::setBoxText(Box which, const std::string& text) {
-    SetWindowTextW(box(which), Utf8ToWide(text).c_str());
-}
+void MainWindow::setBoxText(Box which, const std::string& text) { SetWindowTextUtf8(box(which), text); }
 
 RECT MainWindow::availableArea() const {
     if (availableArea_) return *availableArea_;
     MONITORINFO monitor{};
     monitor.cbSize = sizeof monitor;
-    if (GetMonitorInfoW(MonitorFromWindow(hwnd_, MONITOR_DEFAULTTONEAREST), &monitor)) return monitor.rcWork;
+    if (GetMonitorInfoW(MonitorFromWindow(hwnd(), MONITOR_DEFAULTTONEAREST), &monitor)) return monitor.rcWork;
     RECT desktop{};
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &desktop, 0);
     return desktop;
 }
 
 SIZE MainWindow::decorations() const {
-    RECT outer, client;
-    GetWindowRect(hwnd_, &outer);
-    GetClientRect(hwnd_, &client);
-    const LONG_PTR style = GetWindowLongPtrW(hwnd_, GWL_STYLE);
-    SIZE around{(outer.right - outer.left) - client.right, (outer.bottom - outer.top) - client.bottom};
-    if (style & WS_VSCROLL) around.cx -= GetSystemMetrics(SM_CXVSCROLL);
-    if (style & WS_HSCROLL) around.cy -= GetSystemMetrics(SM_CYHSCROLL);
-    return around;
+    RECT outer;
+    GetWindowRect(hwnd(), &outer);
+    const SIZE inner = clientWithoutBars();
+    return SIZE{(outer.right - outer.left) - inner.cx, (outer.bottom - outer.top) - inner.cy};
+}
+
+SIZE MainWindow::clientWithoutBars() const {
+    RECT client;
+    GetClientRect(hwnd(), &client);
+    const LONG_PTR style = GetWindowLongPtrW(hwnd(), GWL_STYLE);
+    SIZE inner{client.right, client.bottom};
+    if (style & WS_VSCROLL) inner.cx += GetSystemMetrics(SM_CXVSCROLL);
+    if (style & WS_HSCROLL) inner.cy += GetSystemMetrics(SM_CYHSCROLL);
+    return inner;
 }
 
 void MainWindow::fitWindow(int outerWidth, int outerHeight) {
     const RECT area = availableArea();
     const int width = std::min(outerWidth, static_cast<int>(area.right - area.left));
     const int height = std::min(outerHeight, static_cast<int>(area.bottom - area.top));
-    SetWindowPos(hwnd_, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(hwnd(), nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     // Kept on the available area: moved back where the new size would reach past its edges.
     RECT outer;
-    GetWindowRect(hwnd_, &outer);
+    GetWindowRect(hwnd(), &outer);
     const int x = std::max(area.left, std::min(outer.left, area.right - (outer.right - outer.left)));
     const int y = std::max(area.top, std::min(outer.top, area.bottom - (outer.bottom - outer.top)));
     if (x != outer.left || y != outer.top)
-        SetWindowPos(hwnd_, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        SetWindowPos(hwnd(), nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     updateScrollBars();
 }
 
 void MainWindow::setWindowWidth(int twips) {
+    // A texture just opened shows from its top-left corner.
+    scrollTo(0, 0);
     RECT outer;
-    GetWindowRect(hwnd_, &outer);
-    const int width = twips / kTwipsPerPixel;
+    GetWindowRect(hwnd(), &outer);
+    // Texture space: 15 twips to the device pixel at every display resolution.
+    const int width = twips / ui::kTwipsPerPixel;
     contentWidth_ = std::max(1, width - static_cast<int>(decorations().cx));
     fitWindow(width, outer.bottom - outer.top);
 }
 
 void MainWindow::setWindowHeight(int twips) {
+    scrollTo(0, 0);
     RECT outer;
-    GetWindowRect(hwnd_, &outer);
-    const int height = twips / kTwipsPerPixel;
+    GetWindowRect(hwnd(), &outer);
+    const int height = twips / ui::kTwipsPerPixel;
     contentHeight_ = std::max(1, height - static_cast<int>(decorations().cy));
     fitWindow(outer.right - outer.left, height);
 }
 
 void MainWindow::updateScrollBars() {
-    if (!fraInfo) return;  // still being created
-    // Showing one bar narrows the client and may call for the other: settle in two rounds.
-    for (int round = 0; round < 2; ++round) {
-        RECT client;
-        GetClientRect(hwnd_, &client);
-        SCROLLINFO info{};
-        info.cbSize = sizeof info;
-        info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
-        info.nMax = contentWidth_ - 1;
-        info.nPage = static_cast<UINT>(std::max(0L, client.right));
-        info.nPos = scrollX_;
-        SetScrollInfo(hwnd_, SB_HORZ, &info, TRUE);
-        info.nMax = contentHeight_ - 1;
-        info.nPage = static_cast<UINT>(std::max(0L, client.bottom));
-        info.nPos = scrollY_;
-        SetScrollInfo(hwnd_, SB_VERT, &info, TRUE);
-    }
+    if (!fraInfo_ || updatingScrollBars_) return;  // still being created, or showing a bar now
+    updatingScrollBars_ = true;
+    // Which bars the content needs follows from the client area without bars: a bar is needed
+    // where the content is larger than the client that is left once the other needed bar is in.
+    const SIZE inner = clientWithoutBars();
+    const int barWidth = GetSystemMetrics(SM_CXVSCROLL);
+    const int barHeight = GetSystemMetrics(SM_CYHSCROLL);
+    bool horizontal = contentWidth_ > inner.cx;
+    bool vertical = contentHeight_ > inner.cy;
+    if (horizontal && !vertical) vertical = contentHeight_ > inner.cy - barHeight;
+    if (vertical && !horizontal) horizontal = contentWidth_ > inner.cx - barWidth;
+    const int clientWidth = std::max(0, static_cast<int>(inner.cx) - (vertical ? barWidth : 0));
+    const int clientHeight = std::max(0, static_cast<int>(inner.cy) - (horizontal ? barHeight : 0));
+
+    // A bar whose page holds the whole range is hidden by the system.
+    SCROLLINFO info{};
+    info.cbSize = sizeof info;
+    info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+    info.nMax = contentWidth_ - 1;
+    info.nPage = static_cast<UINT>(horizontal ? clientWidth : contentWidth_);
+    info.nPos = horizontal ? scrollX_ : 0;
+    SetScrollInfo(hwnd(), SB_HORZ, &info, TRUE);
+    info.nMax = contentHeight_ - 1;
+    info.nPage = static_cast<UINT>(vertical ? clientHeight : contentHeight_);
+    info.nPos = vertical ? scrollY_ : 0;
+    SetScrollInfo(hwnd(), SB_VERT, &info, TRUE);
+    ShowScrollBar(hwnd(), SB_HORZ, horizontal);
+    ShowScrollBar(hwnd(), SB_VERT, vertical);
+    updatingScrollBars_ = false;
     scrollTo(scrollX_, scrollY_);
 }
 
 void MainWindow::scrollTo(int x, int y) {
     RECT client;
-    GetClientRect(hwnd_, &client);
+    GetClientRect(hwnd(), &client);
     x = std::max(0, std::min(x, contentWidth_ - static_cast<int>(client.right)));
     y = std::max(0, std::min(y, contentHeight_ - static_cast<int>(client.bottom)));
-    SetScrollPos(hwnd_, SB_HORZ, x, TRUE);
-    SetScrollPos(hwnd_, SB_VERT, y, TRUE);
+    SetScrollPos(hwnd(), SB_HORZ, x, TRUE);
+    SetScrollPos(hwnd(), SB_VERT, y, TRUE);
     if (x == scrollX_ && y == scrollY_) return;
     const int dx = scrollX_ - x;
     const int dy = scrollY_ - y;
     scrollX_ = x;
     scrollY_ = y;
     // The frame moves with the canvas; the strips uncovered are painted from the canvas memory.
-    ScrollWindowEx(hwnd_, dx, dy, nullptr, nullptr, nullptr, nullptr, SW_INVALIDATE | SW_SCROLLCHILDREN);
+    ScrollWindowEx(hwnd(), dx, dy, nullptr, nullptr, nullptr, nullptr, SW_INVALIDATE | SW_SCROLLCHILDREN);
 }
 
 void MainWindow::onScroll(int bar, WORD request) {
     SCROLLINFO info{};
     info.cbSize = sizeof info;
     info.fMask = SIF_ALL;
-    GetScrollInfo(hwnd_, bar, &info);
+    GetScrollInfo(hwnd(), bar, &info);
     int position = info.nPos;
     const int page = static_cast<int>(info.nPage);
     switch (request) {
@@ -542,33 +536,46 @@ void MainWindow::onScroll(int bar, WORD request) {
         scrollTo(scrollX_, position);
 }
 
-namespace {
-POINT FramePosition(HWND frame) {
-    RECT rect;
-    GetWindowRect(frame, &rect);
-    POINT topLeft{rect.left, rect.top};
-    ScreenToClient(GetParent(frame), &topLeft);
-    return topLeft;
+void MainWindow::growToShowFrame() {
+    if (dpi_ == ui::kStandardDpi) return;  // the frame is as large as the core counts on
+    const RECT frame = ChildRect(this->frame());
+    // The frame's edges in content coordinates, and where the unscaled frame would end.
+    const ui::PixelRect designed = ui::ToPixels(ui::MainWindowDescription().control("fraInfo").place);
+    const int right = frame.right + scrollX_;
+    const int bottom = frame.bottom + scrollY_;
+    const int designedRight = frame.left + scrollX_ + designed.width;
+    const int designedBottom = frame.top + scrollY_ + designed.height;
+    // Only the growth the scaling brings is added: what the core's own sizes leave out at the
+    // standard resolution stays as it is there.
+    const int extraWidth = std::max(0, right - std::max(contentWidth_, designedRight));
+    const int extraHeight = std::max(0, bottom - std::max(contentHeight_, designedBottom));
+    if (extraWidth == 0 && extraHeight == 0) return;
+    contentWidth_ += extraWidth;
+    contentHeight_ += extraHeight;
+    RECT outer;
+    GetWindowRect(hwnd(), &outer);
+    fitWindow(outer.right - outer.left + extraWidth, outer.bottom - outer.top + extraHeight);
 }
-}  // namespace
 
 void MainWindow::setFrameLeft(int twips) {
-    const POINT at = FramePosition(fraInfo);
-    SetWindowPos(fraInfo, nullptr, static_cast<int>(std::lround(twips / double(kTwipsPerPixel))) - scrollX_, at.y, 0,
-                 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const RECT at = ChildRect(frame());
+    SetWindowPos(frame(), nullptr, static_cast<int>(std::lround(twips / double(ui::kTwipsPerPixel))) - scrollX_,
+                 at.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    growToShowFrame();
 }
 
 void MainWindow::setFrameTop(double twips) {
     frameTopTwips_ = twips;
-    const POINT at = FramePosition(fraInfo);
-    SetWindowPos(fraInfo, nullptr, at.x, static_cast<int>(std::lround(twips / kTwipsPerPixel)) - scrollY_, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const RECT at = ChildRect(frame());
+    SetWindowPos(frame(), nullptr, at.left, static_cast<int>(std::lround(twips / ui::kTwipsPerPixel)) - scrollY_, 0,
+                 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    growToShowFrame();
 }
 
 int MainWindow::frameHeight() const {
     RECT rect;
-    GetWindowRect(fraInfo, &rect);
-    return (rect.bottom - rect.top) * kTwipsPerPixel;
+    GetWindowRect(frame(), &rect);
+    return ui::PixelsToTwips(rect.bottom - rect.top);
 }
 
 frmDelete* MainWindow::deleteDialog() const {
@@ -584,4 +591,4 @@ void MainWindow::showDeleteDialog() {
     deleteDialog_->show();
 }
 
-}  // namespace vantrel
+}  // namespace vantrel::win32

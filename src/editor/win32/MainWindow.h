@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -11,22 +12,24 @@
 #include "editor/MappingEditor.h"
 #include "editor/win32/Win32UserInteraction.h"
 #include "editor/win32/frmDelete.h"
+#include "platform/win32/Window.h"
 #include "targa/Canvas.h"
+#include "ui/MenuDescription.h"
 
-namespace vantrel {
+namespace vantrel::win32 {
 
 // The editor's document window: the canvas with the texture, the coordinate frame, and the menu
-// bar whose items run the editor's commands.
-class MainWindow : public EditorView {
+// bar whose items run the editor's commands. The frame, its controls and the menu bar are
+// realised from the windows' description (ui::MainWindowDescription, ui::MainMenuBar).
+class MainWindow : public Window, public EditorView {
 public:
     // ui: the user interaction the commands talk through; the window's own Win32 one when null.
     explicit MainWindow(UserInteraction* ui = nullptr);
     ~MainWindow() override;
-    MainWindow(const MainWindow&) = delete;
-    MainWindow& operator=(const MainWindow&) = delete;
 
-    HWND hwnd() const { return hwnd_; }
-    HWND frame() const { return fraInfo; }
+    HWND frame() const { return control("fraInfo"); }
+    // A described control of the frame (Label1, txtTop, ...), or null.
+    HWND control(const std::string& name) const;
     HACCEL accelerators() const { return accelerators_; }
     MappingEditor& editor() { return editor_; }
     Canvas& canvas() { return canvas_; }
@@ -34,6 +37,7 @@ public:
     void show(int showCommand = SW_SHOWNORMAL);
 
     // The commands, as the menu items run them.
+    void runCommand(ui::Command command);
     void mnuFileOpen_Click();
     void mnuFileSave_Click() { editor_.Save(); }
     void mnuFileSaveAs_Click() { editor_.SaveAs(); }
@@ -41,15 +45,12 @@ public:
     void mnuEditComplete_Click() { editor_.CompleteEntry(); }
     void mnuEditBackground_Click() { editor_.SelectBackgroundColor(); }
     void mnuEditDelete_Click() { editor_.DeleteEntry(); }
+    void mnuHelpAbout_Click();
+    void mnuHelpOnline_Click();
 
     // Help menu: main() shows the About dialog and the tutorial window.
     std::function<void()> onAbout;
     std::function<void()> onOnlineTutorial;
-
-    // Reached from the delete dialog.
-    const std::vector<std::string>& colNames() const { return editor_.colNames(); }
-    std::int32_t& lngRemoveNumber() { return editor_.lngRemoveNumber(); }
-    void RemoveEntry() { editor_.RemoveEntry(); }
 
     // Ending the program at once; tests replace it. By default it posts the quit message.
     void setEndProgram(std::function<void()> endProgram) { endProgram_ = std::move(endProgram); }
@@ -70,6 +71,8 @@ public:
     void setAvailableArea(const RECT& area) { availableArea_ = area; }
     // How far the canvas is scrolled, in pixels: the content point shown at the client's top left.
     POINT scrollPosition() const { return POINT{scrollX_, scrollY_}; }
+    // The scrolled content's size in pixels: the client area the window was fitted for.
+    SIZE contentSize() const { return SIZE{contentWidth_, contentHeight_}; }
 
     // EditorView
     std::string boxText(Box box) const override;
@@ -82,13 +85,11 @@ public:
     void showDeleteDialog() override;
 
 private:
-    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-    static LRESULT CALLBACK FrameProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
+    class CoordinateFrame;
+
+    LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void buildFrame();
-    HMENU buildMenus();
     void buildAccelerators();
-    void onCommand(int id);
     void onMouseDown(std::int16_t button, WPARAM keys, LPARAM position);
     void paint(HDC dc, const RECT& area);
     // Sets the window's outer size in pixels, or as much of it as the available area holds, and
@@ -96,24 +97,27 @@ private:
     void fitWindow(int outerWidth, int outerHeight);
     // Border, title bar and menu bar around the client area, scroll bars not counted.
     SIZE decorations() const;
-    // Shows the scroll bars the content needs at the client's present size.
+    // The client area the window would have with neither scroll bar.
+    SIZE clientWithoutBars() const;
+    // Shows each scroll bar while the content is larger than the client area that bar leaves,
+    // and hides it when the content fits.
     void updateScrollBars();
     void scrollTo(int x, int y);
     void onScroll(int bar, WORD request);
+    // Where the frame, larger on a scaled display than the core counts on, would reach past the
+    // content the window was fitted for, the content (and the window) grows just enough to hold it.
+    void growToShowFrame();
     // Makes the next repaint show the canvas as it is now.
     void invalidateCanvas();
 
     std::unique_ptr<Win32UserInteraction> ownUi_;
     Canvas canvas_;
     MappingEditor editor_;
-    HWND hwnd_ = nullptr;
-    HWND fraInfo = nullptr;
-    HWND txtTop = nullptr;
-    HWND txtLeft = nullptr;
-    HWND txtBottom = nullptr;
-    HWND txtRight = nullptr;
+    int dpi_ = ui::kStandardDpi;
+    std::unique_ptr<CoordinateFrame> fraInfo_;
+    std::map<std::string, HWND> controls_;
     HWND focusedBox_ = nullptr;
-    HFONT frameFont_ = nullptr;
+    Font frameFont_;
     HACCEL accelerators_ = nullptr;
     std::unique_ptr<frmDelete> deleteDialog_;
     double frameTopTwips_ = 0;
@@ -123,9 +127,10 @@ private:
     int contentHeight_ = 0;
     int scrollX_ = 0;
     int scrollY_ = 0;
+    bool updatingScrollBars_ = false;
     std::optional<RECT> availableArea_;
     std::function<void()> endProgram_;
     std::function<void()> closeWindow_;
 };
 
-}  // namespace vantrel
+}  // namespace vantrel::win32

@@ -5,7 +5,7 @@
 
 #include "editor/win32/MainWindow.h"
 
-namespace vantrel {
+namespace vantrel::win32 {
 
 namespace {
 
@@ -80,4 +80,4 @@ int RunMessageLoop(MainWindow& mainWindow) {
     return static_cast<int>(message.wParam);
 }
 
-}  // namespace vantrel
+}  // namespace vantrel::win32

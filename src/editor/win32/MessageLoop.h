@@ -5,7 +5,7 @@
 // The one message loop of the program. Before a message is dispatched it goes through the main
 // window's accelerator table (so the menu shortcuts work while a coordinate box has the focus) and
 // then through dialog navigation (Tab between boxes) of the window it belongs to.
-namespace vantrel {
+namespace vantrel::win32 {
 
 class MainWindow;
 
@@ -30,4 +30,4 @@ void PumpPendingMessages();
 // Runs until PostQuitMessage; returns the exit code it carried.
 int RunMessageLoop(MainWindow& mainWindow);
 
-}  // namespace vantrel
+}  // namespace vantrel::win32

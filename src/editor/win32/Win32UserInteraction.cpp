@@ -5,14 +5,12 @@
 #include <cstring>
 #include <vector>
 
-#include "editor/win32/MenuCommands.h"
+#include "editor/win32/ControlIds.h"
 #include "platform/WideText.h"
 
-namespace vantrel {
+namespace vantrel::win32 {
 
 namespace {
-
-using namespace win32;
 
 // The input box, laid out in dialog units: prompt top left, OK and Cancel on the right, the answer
 // across the bottom.
@@ -244,4 +242,4 @@ std::optional<std::uint32_t> Win32UserInteraction::colorDialog(std::uint32_t ini
     return static_cast<std::uint32_t>(dialog.rgbResult & 0xFFFFFFu);
 }
 
-}  // namespace vantrel
+}  // namespace vantrel::win32

@@ -5,7 +5,7 @@
 #include "platform/UserInteraction.h"
 
 // The platform's own message boxes, input box and common dialogs, owned by the main window.
-namespace vantrel {
+namespace vantrel::win32 {
 
 class Win32UserInteraction : public UserInteraction {
 public:
@@ -24,4 +24,4 @@ private:
     HWND owner_;
 };
 
-}  // namespace vantrel
+}  // namespace vantrel::win32

@@ -3,40 +3,37 @@
 #include <windows.h>
 
 #include "editor/DeleteDialogLogic.h"
+#include "platform/win32/Window.h"
 
-namespace vantrel {
+namespace vantrel::win32 {
 
-// The delete dialog: a list of the entries and "Delete Selected". Modeless, without an owner and
-// out of the taskbar; the entry chosen is deleted when the dialog closes, however it is closed.
-// A closed dialog is not shown again: the next Delete Entry loads a new one.
-class frmDelete {
+// The delete dialog: a list of the entries and "Delete Selected", realised from
+// ui::DeleteDialogDescription(). Modeless and out of the taskbar (owned by the hidden taskbarless
+// owner, so the window manager still frames it); the entry chosen is deleted when the dialog
+// closes, however it is closed. A closed dialog is not shown again: the next Delete Entry loads a
+// new one.
+class frmDelete : public Window {
 public:
-    explicit frmDelete(MappingEditor& mainWindow);
-    ~frmDelete();
-    frmDelete(const frmDelete&) = delete;
-    frmDelete& operator=(const frmDelete&) = delete;
+    explicit frmDelete(MappingEditor& editor);
+    ~frmDelete() override;
 
-    HWND hwnd() const { return hwnd_; }
-    HWND list() const { return cmbDelete; }
-    HWND deleteButton() const { return cmdDelete; }
-    bool isOpen() const { return hwnd_ != nullptr; }
+    HWND list() const { return cmbDelete_; }
+    HWND deleteButton() const { return cmdDelete_; }
 
     // Shows the dialog and brings it forward.
     void show();
 
 private:
-    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void cmdDelete_Click();
     // Unload, then the window goes.
     void close();
 
     DeleteDialogLogic logic_;
-    HWND hwnd_ = nullptr;
-    HWND cmbDelete = nullptr;
-    HWND cmdDelete = nullptr;
+    Font font_;
+    HWND cmbDelete_ = nullptr;
+    HWND cmdDelete_ = nullptr;
     HWND focused_ = nullptr;
-    HFONT font_ = nullptr;
 };
 
-}  // namespace vantrel
+}  // namespace vantrel::win32

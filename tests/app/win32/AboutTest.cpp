@@ -9,7 +9,7 @@
 #include "CountingLauncher.h"
 #include "AppWindowTestSupport.h"
 #include "app/win32/AuxiliaryWindows.h"
-#include "app/win32/WindowSupport.h"
+#include "platform/win32/Window.h"
 #include "app/win32/frmAbout.h"
 #include "ui/AppIdentity.h"
 #include "platform/WideText.h"

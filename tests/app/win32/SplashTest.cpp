@@ -7,7 +7,7 @@
 #include <string>
 
 #include "AppWindowTestSupport.h"
-#include "app/win32/WindowSupport.h"
+#include "platform/win32/Window.h"
 #include "app/win32/frmSplash.h"
 #include "platform/WideText.h"
 #include "ui/WindowDescriptions.h"

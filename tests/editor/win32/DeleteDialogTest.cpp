@@ -8,7 +8,9 @@
 
 #include "WindowTestSupport.h"
 #include "editor/win32/MainWindow.h"
-#include "editor/win32/MenuCommands.h"
+#include "editor/win32/ControlIds.h"
+#include "platform/WideText.h"
+#include "ui/WindowDescriptions.h"
 #include "support/ScriptedUserInteraction.h"
 #include "support/TestData.h"
 #include "support/TgaFiles.h"
@@ -35,11 +37,11 @@ protected:
         window.editor().MouseDown(1, 0, 20 * 15, 30 * 15);
         ui.inputAnswers.push_back(name);
         window.mnuEditComplete_Click();
-        ASSERT_EQ(window.colNames().back(), "MappedImage " + name);
+        ASSERT_EQ(window.editor().colNames().back(), "MappedImage " + name);
     }
 
     frmDelete& Open() {
-        SendMessageW(window.hwnd(), WM_COMMAND, mnuEditDelete, 0);
+        SendMessageW(window.hwnd(), WM_COMMAND, CommandId(ui::Command::EditDelete), 0);
         frmDelete* dialog = window.deleteDialog();
         EXPECT_NE(dialog, nullptr);
         return *dialog;
@@ -63,38 +65,44 @@ protected:
 };
 
 TEST_F(DeleteDialogTest, WindowAndControls) {
+    const ui::WindowDescription& description = ui::DeleteDialogDescription();
+    const int dpi = TestDpi();
     frmDelete& dialog = Open();
     HWND hwnd = dialog.hwnd();
-    EXPECT_EQ(TextOf(hwnd), L"Delete Entry");
+    EXPECT_EQ(WideToUtf8(TextOf(hwnd)), description.caption);
     EXPECT_TRUE(IsWindowVisible(hwnd));
     const LONG_PTR style = GetWindowLongPtrW(hwnd, GWL_STYLE);
     const LONG_PTR exStyle = GetWindowLongPtrW(hwnd, GWL_EXSTYLE);
     EXPECT_TRUE(style & WS_THICKFRAME) << "sizable";
     EXPECT_TRUE(style & WS_SYSMENU) << "has a close control";
     EXPECT_FALSE(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
-    EXPECT_TRUE(exStyle & WS_EX_TOOLWINDOW) << "no icon, not in the taskbar";
-    EXPECT_FALSE(exStyle & WS_EX_APPWINDOW);
-    EXPECT_EQ(GetWindow(hwnd, GW_OWNER), nullptr) << "no owner";
+    // Out of the taskbar by its hidden owner; not a tool window, which the window manager would
+    // not frame under Wine.
+    EXPECT_FALSE(exStyle & (WS_EX_TOOLWINDOW | WS_EX_APPWINDOW));
+    EXPECT_EQ(GetWindow(hwnd, GW_OWNER), win32::TaskbarlessOwner());
+    EXPECT_FALSE(IsWindowVisible(win32::TaskbarlessOwner()));
     RECT client;
     GetClientRect(hwnd, &client);
-    EXPECT_EQ(Width(client), 232);
-    EXPECT_EQ(Height(client), 54);
+    const ui::PixelRect designed = ui::ToPixels(description.client, dpi);
+    EXPECT_EQ(Width(client), designed.width);
+    EXPECT_EQ(Height(client), designed.height);
 
     EXPECT_EQ(GetWindowLongPtrW(dialog.list(), GWL_STYLE) & 3, CBS_DROPDOWNLIST) << "cannot be typed into";
-    const RECT list = RectInParent(dialog.list());
-    EXPECT_EQ(list.left, 0);
-    EXPECT_EQ(list.top, 0);
-    EXPECT_EQ(Width(list), 233);
-    EXPECT_EQ(Height(list), 21);
-
-    const RECT button = RectInParent(dialog.deleteButton());
-    EXPECT_EQ(TextOf(dialog.deleteButton()), L"Delete Selected");
-    EXPECT_EQ(button.left, 72);
-    EXPECT_EQ(button.top, 24);
-    EXPECT_EQ(Width(button), 89);
-    EXPECT_EQ(Height(button), 25);
+    const std::pair<HWND, const char*> controls[] = {{dialog.list(), "cmbDelete"}, {dialog.deleteButton(), "cmdDelete"}};
+    for (const auto& [control, name] : controls) {
+        const ui::ControlDescription& c = description.control(name);
+        const ui::PixelRect place = ui::ToPixels(c.place, dpi);
+        const RECT r = RectInParent(control);
+        EXPECT_EQ(r.left, place.left) << name;
+        EXPECT_EQ(r.top, place.top) << name;
+        EXPECT_EQ(Width(r), place.width) << name;
+        EXPECT_EQ(Height(r), place.height) << name;
+        EXPECT_EQ(WideToUtf8(TextOf(control)), c.text) << name;
+    }
     // The caption fits inside the button's edges.
-    EXPECT_LE(TextExtent(dialog.deleteButton(), L"Delete Selected").cx + 8, Width(button));
+    EXPECT_LE(TextExtent(dialog.deleteButton(), TextOf(dialog.deleteButton())).cx + 8,
+              Width(RectInParent(dialog.deleteButton())))
+        << "at " << dpi << " dpi";
 
     EXPECT_EQ(GetNextDlgTabItem(hwnd, dialog.list(), FALSE), dialog.deleteButton());
     EXPECT_EQ(GetNextDlgTabItem(hwnd, dialog.deleteButton(), FALSE), dialog.list());
@@ -121,7 +129,7 @@ TEST_F(DeleteDialogTest, ListsTheEntriesAndDeletesTheChosenOne) {
     SendMessageW(dialog.deleteButton(), BM_CLICK, 0, 0);
     EXPECT_FALSE(IsWindow(hwnd)) << "Delete Selected closes the dialog";
     EXPECT_EQ(window.deleteDialog(), nullptr);
-    EXPECT_EQ(window.colNames(), (std::vector<std::string>{"MappedImage A", "MappedImage C"}));
+    EXPECT_EQ(window.editor().colNames(), (std::vector<std::string>{"MappedImage A", "MappedImage C"}));
     EXPECT_EQ(window.editor().document().colLines().size(), 5u + 16u);
 }
 
@@ -134,14 +142,14 @@ TEST_F(DeleteDialogTest, OnlyDeleteSelectedWithAChoiceDeletes) {
         HWND hwnd = dialog.hwnd();
         SendMessageW(hwnd, WM_SYSCOMMAND, SC_CLOSE, 0);
         EXPECT_FALSE(IsWindow(hwnd));
-        EXPECT_EQ(window.colNames().size(), 2u);
+        EXPECT_EQ(window.editor().colNames().size(), 2u);
     }
     {
         frmDelete& dialog = Open();
         HWND hwnd = dialog.hwnd();
         SendMessageW(dialog.deleteButton(), BM_CLICK, 0, 0);
         EXPECT_FALSE(IsWindow(hwnd));
-        EXPECT_EQ(window.colNames().size(), 2u);
+        EXPECT_EQ(window.editor().colNames().size(), 2u);
     }
     EXPECT_FALSE(window.editor().blnSaved());
 
@@ -151,7 +159,7 @@ TEST_F(DeleteDialogTest, OnlyDeleteSelectedWithAChoiceDeletes) {
     window.editor().lngRemoveNumber() = 1;  // as "Delete Selected" records it
     dialog.reset();
     EXPECT_FALSE(IsWindow(hwnd));
-    EXPECT_EQ(window.colNames().size(), 2u);
+    EXPECT_EQ(window.editor().colNames().size(), 2u);
 }
 
 TEST_F(DeleteDialogTest, OneDialogAtATimeListedWhenLoaded) {

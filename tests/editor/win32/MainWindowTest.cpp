@@ -9,7 +9,10 @@
 #include <vector>
 
 #include "WindowTestSupport.h"
-#include "editor/win32/MenuCommands.h"
+#include "editor/win32/ControlIds.h"
+#include "platform/WideText.h"
+#include "ui/MenuDescription.h"
+#include "ui/WindowDescriptions.h"
 #include "editor/win32/MessageLoop.h"
 #include "support/ScriptedUserInteraction.h"
 #include "support/TestData.h"
@@ -34,10 +37,10 @@ protected:
         const auto path = temp / "gradient.tga";
         WriteBytes(path, GradientTga24(width, height));
         ui.openAnswers.push_back(path.string());
-        SendMessageW(window.hwnd(), WM_COMMAND, mnuFileOpen, 0);
+        SendMessageW(window.hwnd(), WM_COMMAND, CommandId(ui::Command::FileOpen), 0);
     }
 
-    void Command(int id) { SendMessageW(window.hwnd(), WM_COMMAND, static_cast<WPARAM>(id), 0); }
+    void Command(ui::Command command) { SendMessageW(window.hwnd(), WM_COMMAND, CommandId(command), 0); }
 
     std::string Box(EditorView::Box which) const { return window.boxText(which); }
 
@@ -56,56 +59,41 @@ protected:
 };
 
 TEST_F(MainWindowTest, CaptionBorderAndClientArea) {
-    EXPECT_EQ(TextOf(window.hwnd()), L"Vantrel 2.0");
+    const ui::WindowDescription& description = ui::MainWindowDescription();
+    EXPECT_EQ(TextOf(window.hwnd()), Utf8ToWide(description.caption));
     const LONG_PTR style = GetWindowLongPtrW(window.hwnd(), GWL_STYLE);
     EXPECT_TRUE(style & WS_MINIMIZEBOX);
     EXPECT_FALSE(style & WS_MAXIMIZEBOX) << "no maximize button";
     EXPECT_TRUE(style & WS_THICKFRAME) << "sizable";
     EXPECT_TRUE(style & WS_SYSMENU);
-    // Design client area 5145 x 3195 twips below the menu bar.
+    // The design client area below the menu bar, at the display's resolution (343 x 213 at 96).
     RECT client;
     GetClientRect(window.hwnd(), &client);
-    EXPECT_EQ(Width(client), 343);
-    EXPECT_EQ(Height(client), 213);
+    const ui::PixelRect designed = ui::ToPixels(description.client, TestDpi());
+    EXPECT_EQ(Width(client), designed.width);
+    EXPECT_EQ(Height(client), designed.height);
     ASSERT_NE(GetMenu(window.hwnd()), nullptr);
 }
 
-struct ExpectedItem {
-    const wchar_t* caption;  // nullptr: separator
-    int id;
-};
-
+// The menu bar read back from the real window, item by item, against the one menu tree; every
+// shortcut a menu shows is in the accelerator table and runs the item's command.
 TEST_F(MainWindowTest, MenuTreeAndAcceleratorsAgree) {
     HMENU bar = GetMenu(window.hwnd());
-    ASSERT_EQ(GetMenuItemCount(bar), 3);
-    const wchar_t* menus[] = {L"File", L"Edit", L"Help"};
-    const std::vector<std::vector<ExpectedItem>> items = {
-        {{L"Open\tCtrl+O", mnuFileOpen},
-         {nullptr, 0},
-         {L"Save\tCtrl+S", mnuFileSave},
-         {L"Save As", mnuFileSaveAs},
-         {nullptr, 0},
-         {L"Exit", mnuFileExit}},
-        {{L"Complete Entry\tCtrl+E", mnuEditComplete},
-         {nullptr, 0},
-         {L"Select Background Color", mnuEditBackground},
-         {nullptr, 0},
-         {L"Delete Entry\tCtrl+D", mnuEditDelete}},
-        {{L"About", mnuHelpAbout}, {L"Online Tutorial", mnuHelpOnline}}};
+    const auto menus = ui::MainMenuBar();
+    ASSERT_EQ(GetMenuItemCount(bar), static_cast<int>(menus.size()));
+    std::vector<ACCEL> table(64);
+    table.resize(static_cast<std::size_t>(CopyAcceleratorTableW(window.accelerators(), table.data(), 64)));
+    std::size_t shortcuts = 0;
 
-    // Every "\tCtrl+K" shown must be in the accelerator table, and nothing else may be there.
-    std::vector<ACCEL> table(16);
-    table.resize(static_cast<std::size_t>(CopyAcceleratorTableW(window.accelerators(), table.data(), 16)));
-    int shownShortcuts = 0;
-
-    for (int m = 0; m < 3; ++m) {
+    for (std::size_t m = 0; m < menus.size(); ++m) {
         wchar_t caption[64] = {};
         GetMenuStringW(bar, static_cast<UINT>(m), caption, 64, MF_BYPOSITION);
-        EXPECT_STREQ(caption, menus[m]);
-        HMENU menu = GetSubMenu(bar, m);
+        EXPECT_EQ(WideToUtf8(caption), menus[m].caption);
+        HMENU menu = GetSubMenu(bar, static_cast<int>(m));
         ASSERT_NE(menu, nullptr);
-        ASSERT_EQ(GetMenuItemCount(menu), static_cast<int>(items[m].size())) << menus[m];
-        for (std::size_t i = 0; i < items[m].size(); ++i) {
+        ASSERT_EQ(GetMenuItemCount(menu), static_cast<int>(menus[m].items.size())) << menus[m].caption;
+        for (std::size_t i = 0; i < menus[m].items.size(); ++i) {
+            const ui::MenuItemDescription& item = menus[m].items[i];
             wchar_t text[64] = {};
             MENUITEMINFOW info{};
             info.cbSize = sizeof info;
@@ -113,33 +101,31 @@ TEST_F(MainWindowTest, MenuTreeAndAcceleratorsAgree) {
             info.dwTypeData = text;
             info.cch = 64;
             ASSERT_TRUE(GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &info));
-            const ExpectedItem& expected = items[m][i];
-            if (!expected.caption) {
-                EXPECT_TRUE(info.fType & MFT_SEPARATOR) << menus[m] << " item " << i;
-                continue;
-            }
-            EXPECT_FALSE(info.fType & MFT_SEPARATOR);
-            EXPECT_STREQ(text, expected.caption);
-            EXPECT_EQ(static_cast<int>(info.wID), expected.id);
-            EXPECT_EQ(std::wstring(text).find(L'&'), std::wstring::npos) << "no access keys";
-            EXPECT_FALSE(info.fState & (MFS_DISABLED | MFS_CHECKED));
-            const std::wstring shown(text);
-            const auto tab = shown.find(L'\t');
+            EXPECT_EQ(static_cast<bool>(info.fType & MFT_SEPARATOR), item.separator()) << item.name;
+            if (item.separator()) continue;
+            const std::string shown = WideToUtf8(text);
+            const std::string shortcut = ui::ShortcutText(item.shortcut);
+            EXPECT_EQ(shown, shortcut.empty() ? std::string(item.caption) : item.caption + ("\t" + shortcut));
+            EXPECT_EQ(CommandFromId(static_cast<WORD>(info.wID)), item.command) << item.name;
+            EXPECT_FALSE(info.fState & (MFS_DISABLED | MFS_CHECKED)) << item.name;
+
             const ACCEL* accel = nullptr;
             for (const ACCEL& a : table)
-                if (a.cmd == expected.id) accel = &a;
-            if (tab == std::wstring::npos) {
-                EXPECT_EQ(accel, nullptr) << "a shortcut not shown in the menu";
+                if (a.cmd == info.wID) accel = &a;
+            if (item.shortcut.empty()) {
+                EXPECT_EQ(accel, nullptr) << "a shortcut not shown in the menu: " << item.name;
                 continue;
             }
-            ++shownShortcuts;
-            ASSERT_NE(accel, nullptr) << "a shortcut shown but not in the table";
-            EXPECT_EQ(accel->fVirt & (FVIRTKEY | FCONTROL | FSHIFT | FALT), FVIRTKEY | FCONTROL);
-            EXPECT_EQ(shown.substr(tab), std::wstring(L"\tCtrl+") + static_cast<wchar_t>(accel->key));
+            ++shortcuts;
+            ASSERT_NE(accel, nullptr) << "a shortcut shown but not in the table: " << item.name;
+            const bool control = item.shortcut.modifiers & ui::Shortcut::kCtrl;
+            const bool shift = item.shortcut.modifiers & ui::Shortcut::kShift;
+            const bool alt = item.shortcut.modifiers & ui::Shortcut::kAlt;
+            EXPECT_EQ(accel->fVirt, FVIRTKEY | (control ? FCONTROL : 0) | (shift ? FSHIFT : 0) | (alt ? FALT : 0));
+            if (item.shortcut.key < 0x80) EXPECT_EQ(accel->key, item.shortcut.key) << item.name;
         }
     }
-    EXPECT_EQ(shownShortcuts, 4);
-    EXPECT_EQ(table.size(), 4u);
+    EXPECT_EQ(table.size(), shortcuts) << "nothing but the menus' shortcuts";
 }
 
 TEST_F(MainWindowTest, ShortcutsWorkWhileACoordinateBoxHasTheFocus) {
@@ -175,43 +161,32 @@ TEST_F(MainWindowTest, ShortcutsWorkWhileACoordinateBoxHasTheFocus) {
     EXPECT_EQ(Box(EditorView::Box::Top), "7");
 }
 
-TEST_F(MainWindowTest, FrameAndBoxGeometryInPixels) {
-    const RECT frame = RectInParent(window.frame());
-    EXPECT_EQ(frame.left, 168);
-    EXPECT_EQ(frame.top, 88);
-    EXPECT_EQ(Width(frame), 169);
-    EXPECT_EQ(Height(frame), 81);
-    EXPECT_EQ(window.frameHeight(), 1215);
-
-    struct Control {
-        int id;
-        const wchar_t* caption;  // labels only
-        int left, top, width, height;
-    };
-    const Control controls[] = {
-        {Label1Id, L"Top:", 8, 16, 25, 17},     {txtTopId, nullptr, 40, 16, 33, 19},
-        {Label2Id, L"Left:", 80, 16, 25, 17},   {txtLeftId, nullptr, 112, 16, 33, 19},
-        {Label3Id, L"Bottom:", 8, 48, 41, 17},  {txtBottomId, nullptr, 48, 48, 33, 19},
-        {Label4Id, L"Right:", 88, 48, 33, 17},  {txtRightId, nullptr, 128, 48, 33, 19},
-    };
-    for (const Control& c : controls) {
-        HWND control = GetDlgItem(window.frame(), c.id);
-        ASSERT_NE(control, nullptr) << c.id;
+// Every control of the frame where the description puts it at the display's resolution, with its
+// caption whole inside it; each box holds its widest value.
+TEST_F(MainWindowTest, FrameAndControlsAsDescribed) {
+    const ui::WindowDescription& description = ui::MainWindowDescription();
+    const int dpi = TestDpi();
+    EXPECT_EQ(window.frameHeight(), Height(RectInParent(window.frame())) * ui::kTwipsPerPixel);
+    for (const ui::ControlDescription& c : description.controls) {
+        HWND control = window.control(c.name);
+        ASSERT_NE(control, nullptr) << c.name;
         const RECT r = RectInParent(control);
-        EXPECT_EQ(r.left, c.left) << c.id;
-        EXPECT_EQ(r.top, c.top) << c.id;
-        EXPECT_EQ(Width(r), c.width) << c.id;
-        EXPECT_EQ(Height(r), c.height) << c.id;
-        if (c.caption) {
-            EXPECT_EQ(TextOf(control), c.caption);
-            const SIZE extent = TextExtent(control, c.caption);
-            EXPECT_LE(extent.cx, c.width) << "caption clipped: " << c.id;
-            EXPECT_LE(extent.cy, c.height) << c.id;
-        } else {
+        const ui::PixelRect designed = ui::ToPixels(c.place, dpi);
+        EXPECT_EQ(r.left, designed.left) << c.name;
+        EXPECT_EQ(r.top, designed.top) << c.name;
+        EXPECT_EQ(Width(r), designed.width) << c.name;
+        EXPECT_EQ(Height(r), designed.height) << c.name;
+        if (c.kind == ui::ControlKind::Label) {
+            EXPECT_EQ(WideToUtf8(TextOf(control)), c.text);
+            const SIZE extent = TextExtent(control, TextOf(control));
+            EXPECT_LE(extent.cx, designed.width) << "caption clipped at " << dpi << " dpi: " << c.name;
+            EXPECT_LE(extent.cy, designed.height) << c.name;
+        } else if (c.kind == ui::ControlKind::TextBox) {
             // The widest value a box holds, 16-bit and negative, fits its client area.
             RECT inside;
             GetClientRect(control, &inside);
-            EXPECT_LE(TextExtent(control, L"-2117").cx, Width(inside)) << c.id;
+            EXPECT_LE(TextExtent(control, L"-2117").cx, Width(inside)) << c.name;
+            EXPECT_LE(TextExtent(control, L"-2117").cy, Height(inside)) << c.name;
         }
     }
 }
@@ -313,7 +288,7 @@ TEST_F(MainWindowTest, MessagesRunWhileATexturePaints) {
     // progress step, after the reader has handed the size back.
     int widthSeen = -1;
     window.onAbout = [&] { widthSeen = window.editor().intTextureWidth(); };
-    PostMessageW(window.hwnd(), WM_COMMAND, mnuHelpAbout, 0);
+    PostMessageW(window.hwnd(), WM_COMMAND, CommandId(ui::Command::HelpAbout), 0);
     LoadGradient(100, 64);
     EXPECT_EQ(widthSeen, 100);
 }
@@ -321,9 +296,9 @@ TEST_F(MainWindowTest, MessagesRunWhileATexturePaints) {
 TEST_F(MainWindowTest, CancelledOpenWashesAndShowsTheWash) {
     LoadGradient(100, 50);
     ui.colorAnswers.push_back(PackColor(255, 255, 255));
-    Command(mnuEditBackground);
+    Command(ui::Command::EditBackground);
     ui.openAnswers.push_back(std::nullopt);
-    Command(mnuFileOpen);
+    Command(ui::Command::FileOpen);
     const COLORREF washed = RGB(BlendChannel(0, 255, 255), BlendChannel(0, 255, 255), BlendChannel(200, 255, 255));
     EXPECT_EQ(ShownPixel(0, 0), washed);
     EXPECT_EQ(ShownPixel(99, 49), RGB(BlendChannel(99, 255, 255), BlendChannel(49, 255, 255),
@@ -336,7 +311,7 @@ TEST_F(MainWindowTest, CloseControlAndExitAskOnlyWhenUnsaved) {
     EXPECT_EQ(ended, 1);
     EXPECT_TRUE(ui.messages().empty());
 
-    Command(mnuEditDelete);  // opening the delete dialog marks the document changed
+    Command(ui::Command::EditDelete);  // opening the delete dialog marks the document changed
     ASSERT_NE(window.deleteDialog(), nullptr);
     ui.messageAnswers.push_back(MessageResult::Cancel);
     SendMessageW(window.hwnd(), WM_CLOSE, 0, 0);
@@ -350,7 +325,7 @@ TEST_F(MainWindowTest, CloseControlAndExitAskOnlyWhenUnsaved) {
     EXPECT_TRUE(IsWindow(window.hwnd()));
 
     ui.messageAnswers.push_back(MessageResult::Cancel);
-    Command(mnuFileExit);
+    Command(ui::Command::FileExit);
     EXPECT_EQ(ended, 1);
     EXPECT_EQ(ui.messages().size(), 2u);
 
@@ -363,9 +338,9 @@ TEST_F(MainWindowTest, HelpItemsRunTheirHandlersAndTheDefaultEndingQuits) {
     int about = 0, tutorial = 0;
     window.onAbout = [&] { ++about; };
     window.onOnlineTutorial = [&] { ++tutorial; };
-    Command(mnuHelpAbout);
-    Command(mnuHelpOnline);
-    Command(mnuHelpOnline);
+    Command(ui::Command::HelpAbout);
+    Command(ui::Command::HelpOnline);
+    Command(ui::Command::HelpOnline);
     EXPECT_EQ(about, 1);
     EXPECT_EQ(tutorial, 2);
     EXPECT_TRUE(ui.requests.empty());

@@ -6,7 +6,7 @@
 #include <filesystem>
 
 #include "WindowTestSupport.h"
-#include "editor/win32/MenuCommands.h"
+#include "editor/win32/ControlIds.h"
 #include "platform/WideText.h"
 #include "support/TestData.h"
 

@@ -1,14 +1,19 @@
 #include "WindowTestSupport.h"
 
 #include "editor/win32/MessageLoop.h"
+#include "platform/win32/Window.h"
 
 namespace vantrel::test {
+
+using win32::PumpPendingMessages;
 
 bool NoDisplayForWine() {
     HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
     const bool wine = ntdll && GetProcAddress(ntdll, "wine_get_version");
     return wine && GetEnvironmentVariableW(L"DISPLAY", nullptr, 0) == 0;
 }
+
+int TestDpi() { return win32::WindowDpi(nullptr); }
 
 void PumpFor(int milliseconds) {
     const DWORD end = GetTickCount() + static_cast<DWORD>(milliseconds);

@@ -19,6 +19,9 @@ bool NoDisplayForWine();
             GTEST_SKIP() << "no X display for Wine: run these tests under xvfb-run";             \
     } while (0)
 
+// The display's resolution the windows are laid out for (96 unless the session is scaled).
+int TestDpi();
+
 // Handles waiting messages through the program's own loop step for about `milliseconds`.
 void PumpFor(int milliseconds);
 // Pumps until `done` answers true or `milliseconds` pass; returns `done()`.
