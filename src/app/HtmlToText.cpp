@@ -61,7 +61,9 @@ std::size_t FindEndTag(std::string_view html, std::size_t from, const std::strin
     return std::string_view::npos;
 }
 
-bool IsHeading(const std::string& name) { return name.size() == 2 && name[0] == 'h' && name[1] >= '1' && name[1] <= '6'; }
+bool IsHeading(const std::string& name) {
+    return name.size() == 2 && name[0] == 'h' && name[1] >= '1' && name[1] <= '6';
+}
 
 }  // namespace
 

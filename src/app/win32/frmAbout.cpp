@@ -55,7 +55,8 @@ void frmAbout::CreateControls() {
     picIcon = CreateControl(hwnd(), about.control("picIcon"), 0, nullptr, dpi_, SS_ICON, 0, L"STATIC");
     // The picture box sizes itself to its picture: the 32 x 32 icon, grown with the display.
     const int iconSize = MulDiv(32, dpi_, ui::kStandardDpi);
-    if (HICON icon = LoadApplicationIcon(iconSize)) SendMessageW(picIcon, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
+    if (HICON icon = LoadApplicationIcon(iconSize))
+        SendMessageW(picIcon, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
     SetWindowPos(picIcon, nullptr, 0, 0, iconSize, iconSize, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 
     cmdSysInfo = CreateControl(hwnd(), about.control("cmdSysInfo"), kIdSysInfo, labelFont_.get(), dpi_,

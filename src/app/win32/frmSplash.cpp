@@ -109,7 +109,8 @@ void frmSplash::CreateControls() {
         const ui::PixelRect place = ui::ToPixels(logo.place, dpi_);
         banners_[index] = static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(bannerIds[index]),
                                                           IMAGE_BITMAP, place.width, place.height, 0));
-        imgLogo[index] = CreateControl(Frame1->hwnd(), logo, 0, nullptr, dpi_, SS_BITMAP | SS_CENTERIMAGE, 0, L"STATIC");
+        imgLogo[index] =
+            CreateControl(Frame1->hwnd(), logo, 0, nullptr, dpi_, SS_BITMAP | SS_CENTERIMAGE, 0, L"STATIC");
         if (banners_[index])
             SendMessageW(imgLogo[index], STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(banners_[index]));
         // STM_SETIMAGE fits the control to the picture; keep the design place.

@@ -86,7 +86,9 @@ protected:
         const ui::TwipsRect design = ui::OnlineTutorialDescription().control("WebBrowser1").place;
         return win32::ToRect(ui::ToPixels({design.left, design.top, size.width, size.height}, window->dpi()));
     }
-    RECT DesignClient() const { return win32::ToRect(ui::ToPixels(ui::OnlineTutorialDescription().client, window->dpi())); }
+    RECT DesignClient() const {
+        return win32::ToRect(ui::ToPixels(ui::OnlineTutorialDescription().client, window->dpi()));
+    }
 
     std::unique_ptr<frmOnlineTut> window;
     ULONGLONG openingMs = 0;
