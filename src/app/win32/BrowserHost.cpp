@@ -179,7 +179,7 @@ private:
     RECT place_{0, 0, 0, 0};
 };
 
-BrowserHost::BrowserHost(HWND parent, const RECT& place, BrowserEvents& events, Kind kind)
+BrowserHost::BrowserHost(HWND parent, const RECT& place, BrowserEvents& events, HFONT textFont, Kind kind)
     : parent_(parent), place_(place) {
     if (kind == Kind::System) CreateControl(events);
     if (browser_) return;
@@ -188,7 +188,7 @@ BrowserHost::BrowserHost(HWND parent, const RECT& place, BrowserEvents& events, 
                             WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL,
                             place_.left, place_.top, place_.right - place_.left, place_.bottom - place_.top, parent_,
                             nullptr, GetModuleHandleW(nullptr), nullptr);
-    SendMessageW(text_, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+    SendMessageW(text_, WM_SETFONT, reinterpret_cast<WPARAM>(textFont), FALSE);
 }
 
 BrowserHost::~BrowserHost() {

@@ -30,8 +30,8 @@ public:
     enum class Kind { System, TextOnly };
 
     // The control in parent's client area at place (pixels), or, for Kind::TextOnly and where the
-    // system has no such control, the text box. events must outlive the host.
-    BrowserHost(HWND parent, const RECT& place, BrowserEvents& events, Kind kind = Kind::System);
+    // system has no such control, the text box in textFont. events must outlive the host.
+    BrowserHost(HWND parent, const RECT& place, BrowserEvents& events, HFONT textFont, Kind kind = Kind::System);
     ~BrowserHost();
     BrowserHost(const BrowserHost&) = delete;
     BrowserHost& operator=(const BrowserHost&) = delete;

@@ -62,10 +62,13 @@ std::wstring frmOnlineTut::BundledTutorialText() {
 }
 
 frmOnlineTut::frmOnlineTut(std::wstring address, UINT loadTimeoutMs, BrowserHost::Kind browser)
-    : address_(std::move(address)), loadTimeoutMs_(loadTimeoutMs), browserKind_(browser) {
+    : address_(std::move(address)),
+      loadTimeoutMs_(loadTimeoutMs),
+      browserKind_(browser),
+      dpi_(WindowDpi(nullptr)),
+      textFont_(ui::kDialogFont, dpi_) {
     // The design client area, placed where the system places new windows. That is the restored
     // size; at it the page shows a handful of lines, so the window opens maximized.
-    dpi_ = WindowDpi(nullptr);
     const ui::PixelRect client = ui::ToPixels(Description().client, dpi_);
     RECT outer{0, 0, client.width, client.height};
     AdjustWindowRectEx(&outer, kTutorialStyle, FALSE, kTutorialExStyle);
@@ -85,7 +88,7 @@ void frmOnlineTut::Load() {
     const ui::ControlDescription& browser = Description().control("WebBrowser1");
     browserTwips_ = ui::TwipsSize{browser.place.width, browser.place.height};
     WebBrowser1 = std::make_unique<BrowserHost>(hwnd(), ToRect(ui::ToPixels(browser.place, dpi_)),
-                                                static_cast<BrowserEvents&>(*this), browserKind_);
+                                                static_cast<BrowserEvents&>(*this), textFont_.get(), browserKind_);
     // Navigate returns at once; the page arrives while the window goes on.
     if (WebBrowser1->hasControl()) {
         awaitingTutorial_ = true;

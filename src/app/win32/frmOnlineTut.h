@@ -62,7 +62,9 @@ private:
     std::wstring navigatedAddress_;
     UINT loadTimeoutMs_;
     BrowserHost::Kind browserKind_;
-    int dpi_ = ui::kStandardDpi;
+    int dpi_;
+    // The shipped page's face where the text box stands in for the browser.
+    Font textFont_;
     ui::TwipsSize browserTwips_;
     bool awaitingTutorial_ = false;
     bool showsBundledTutorial_ = false;

@@ -248,6 +248,9 @@ TEST_F(OnlineTutTest, WithoutABrowserControlTheShippedTutorialIsShownAsText) {
     GetClassNameW(text, className, 16);
     EXPECT_STREQ(className, L"Edit");
     EXPECT_TRUE(GetWindowLongPtrW(text, GWL_STYLE) & ES_READONLY);
+    LOGFONTW font{};
+    ASSERT_NE(GetObjectW(reinterpret_cast<HFONT>(SendMessageW(text, WM_GETFONT, 0, 0)), sizeof(font), &font), 0);
+    EXPECT_EQ(font.lfHeight, -ui::PointsToPixels(ui::kDialogFont.points, window->dpi())) << "not at the display's scale";
     EXPECT_EQ(win32::WindowText(text), frmOnlineTut::BundledTutorialText());
     // The same place and sizing rule as the browser, here at the design size.
     ShowWindow(window->hwnd(), SW_RESTORE);
