@@ -3,7 +3,9 @@
 # (see scripts/with-wine-display; run it under openbox and under xfwm4): the splash is the active
 # window as it shows, so a character key dismisses it before its timer; the main window has a
 # taskbar entry; About and the tutorial window have none (_NET_WM_STATE_SKIP_TASKBAR); the
-# tutorial window opens maximized. Screenshots stay in OUT_DIR. Exits non-zero at the first
+# tutorial window opens maximized. The main window and the delete dialog are managed windows (not
+# override-redirect, framed by the window manager) that open away from the screen's corner, and
+# the delete dialog has no taskbar entry and does not cover the main window's menu bar. Screenshots stay in OUT_DIR. Exits non-zero at the first
 # difference.
 # Usage: tests/e2e/windows-window-manager.sh BUILD_DIR [OUT_DIR]
 set -euo pipefail
@@ -45,6 +47,29 @@ states "$main" | grep -q SKIP_TASKBAR && fail "the main window has no taskbar en
 xdotool windowfocus --sync "$main" 2>/dev/null || true; sleep 0.3
 read -r mx my < <(window_origin "$main")
 step "main window $(printf "0x%x" "$main") at $mx, $my"
+# Managed: framed by the window manager, and placed away from the screen's top-left corner.
+managed() { xwininfo -id "$1" | grep -q 'Override Redirect State: no' && xprop -id "$1" _NET_FRAME_EXTENTS | grep -q ' = '; }
+managed "$main" || fail "the main window is not managed by the window manager"
+[ "$mx" -gt 30 ] && [ "$my" -gt 30 ] || fail "the main window opened in the screen's corner, at $mx, $my"
+
+# Edit, Delete Entry (Ctrl+D): a managed dialog with the window manager's frame, out of the
+# taskbar, and clear of the main window's menu bar.
+xdotool windowfocus --sync "$main" 2>/dev/null || true; sleep 0.3
+xdotool key ctrl+d
+dialog=$(find_window '^Delete Entry$') || fail "Ctrl+D opened no delete dialog"
+sleep 0.5
+import -window root "$out/1-delete.png"
+managed "$dialog" || fail "the delete dialog is not managed by the window manager: $(xwininfo -id "$dialog" | grep Override)"
+states "$dialog" | grep -q _NET_WM_STATE_SKIP_TASKBAR || fail "the delete dialog has a taskbar entry: $(states "$dialog")"
+read -r dx dy < <(window_origin "$dialog")
+[ "$dy" -gt $((my + 20)) ] || fail "the delete dialog at $dx, $dy covers the main window's menu bar (main at $mx, $my)"
+step "delete dialog at $dx, $dy: $(states "$dialog" | sed 's/.*= //')"
+# Closed by the window manager's close control (Alt+F4 under both managers).
+xdotool windowactivate --sync "$dialog" 2>/dev/null || xdotool windowfocus --sync "$dialog" 2>/dev/null || true
+sleep 0.3; xdotool key alt+F4
+window_gone '^Delete Entry$' || fail "the delete dialog did not close from the window manager"
+xdotool windowfocus --sync "$main" 2>/dev/null || true; sleep 0.3
+
 # Help is the third menu title (x 69 to 91 in the menu bar); its first item is About, its second
 # the tutorial.
 help_x=$((mx + 78)); help_y=$((my + 9))
@@ -64,4 +89,5 @@ tutorial_states=$(states "$tutorial")
 echo "$tutorial_states" | grep -q _NET_WM_STATE_SKIP_TASKBAR || fail "the tutorial window has a taskbar entry: $tutorial_states"
 echo "$tutorial_states" | grep -q _NET_WM_STATE_MAXIMIZED_VERT || fail "the tutorial window is not maximized: $tutorial_states"
 step "tutorial: ${tutorial_states#*= }"
+
 step "passed ($(( ($(date +%s%N) - start) / 1000000 )) ms)"

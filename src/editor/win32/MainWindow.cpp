@@ -156,6 +156,7 @@ MainWindow::~MainWindow() {
 }
 
 void MainWindow::show(int showCommand) {
+    if (!IsWindowVisible(hwnd())) PlaceStartPosition(hwnd());
     ShowWindow(hwnd(), showCommand);
     UpdateWindow(hwnd());
     SetFocus(focusedBox_ ? focusedBox_ : box(Box::Top));
@@ -586,7 +587,7 @@ void MainWindow::showDeleteDialog() {
     // One dialog at a time: an open one is only brought forward, a closed one is loaded anew.
     if (!deleteDialog_ || !deleteDialog_->isOpen()) {
         deleteDialog_.reset();
-        deleteDialog_ = std::make_unique<frmDelete>(editor_);
+        deleteDialog_ = std::make_unique<frmDelete>(editor_, hwnd());
     }
     deleteDialog_->show();
 }

@@ -25,7 +25,7 @@ int ControlId(const ui::ControlDescription& control) {
 
 }  // namespace
 
-frmDelete::frmDelete(MappingEditor& editor) : logic_(editor) {
+frmDelete::frmDelete(MappingEditor& editor, HWND over) : logic_(editor) {
     const ui::WindowDescription& description = ui::DeleteDialogDescription();
     const int dpi = WindowDpi(nullptr);
     const ui::PixelRect client = ui::ToPixels(description.client, dpi);
@@ -57,6 +57,7 @@ frmDelete::frmDelete(MappingEditor& editor) : logic_(editor) {
     }
     cmdDelete_ = CreateControl(hwnd(), button, ControlId(button), font_.get(), dpi);
     RegisterModelessWindow(hwnd());
+    PlaceStartPosition(hwnd(), over);
 
     // Load: the list is filled once, here; entries completed while the dialog is open show up the
     // next time it is opened.

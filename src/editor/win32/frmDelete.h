@@ -14,7 +14,9 @@ namespace vantrel::win32 {
 // new one.
 class frmDelete : public Window {
 public:
-    explicit frmDelete(MappingEditor& editor);
+    // over: the window the dialog opens centred on where the system leaves its place to the
+    // program (see PlaceStartPosition).
+    explicit frmDelete(MappingEditor& editor, HWND over = nullptr);
     ~frmDelete() override;
 
     HWND list() const { return cmbDelete_; }

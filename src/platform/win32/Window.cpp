@@ -267,6 +267,25 @@ std::wstring BreakLinesAtSpaces(HWND window, HFONT font, const std::wstring& tex
     return result;
 }
 
+void PlaceStartPosition(HWND window, HWND over) {
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    if (!GetMonitorInfoW(MonitorFromWindow(over ? over : window, MONITOR_DEFAULTTONEAREST), &monitor)) return;
+    const RECT area = monitor.rcWork;
+    RECT place;
+    GetWindowRect(window, &place);
+    if (place.left != area.left || place.top != area.top) return;  // the system chose a place
+    RECT centre = area;
+    if (over && IsWindowVisible(over)) GetWindowRect(over, &centre);
+    const int width = place.right - place.left;
+    const int height = place.bottom - place.top;
+    int x = (centre.left + centre.right - width) / 2;
+    int y = (centre.top + centre.bottom - height) / 2;
+    x = std::max<int>(area.left, std::min<int>(x, area.right - width));
+    y = std::max<int>(area.top, std::min<int>(y, area.bottom - height));
+    SetWindowPos(window, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 HWND TaskbarlessOwner() {
     static HWND owner = [] {
         WNDCLASSEXW windowClass{};

@@ -118,6 +118,14 @@ SIZE TextExtent(HWND window, HFONT font, const std::wstring& text);
 // "/"); a word wider than the width stands alone on its line. Removing the breaks gives the text.
 std::wstring BreakLinesAtSpaces(HWND window, HFONT font, const std::wstring& text, int width);
 
+// The start position of a window created at CW_USEDEFAULT. Windows chooses a cascading place;
+// Wine chooses the work area's top-left corner and hands it to the X11 window manager as the
+// program's own position, which the managers keep, so the window would open over whatever sits
+// in that corner. Where the system's choice is that corner, the window is centred as a window
+// manager places a new window: on `over` (an owner's window) or, without one, on the work area,
+// kept on it. Call before the window is first shown.
+void PlaceStartPosition(HWND window, HWND over = nullptr);
+
 // An invisible top-level window that owns the windows that stay out of the taskbar (About, the
 // tutorial, the delete dialog). An owned window has no taskbar button, yet keeps the full caption
 // and the window manager's frame a tool window would lose; the owner is never shown, so the

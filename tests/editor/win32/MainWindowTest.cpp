@@ -393,6 +393,64 @@ TEST_F(LargeTextureTest, ATextureThatFitsKeepsItsExactSizesAndNoScrollBars) {
     EXPECT_EQ(Box(EditorView::Box::Top), "199");
 }
 
+// A scroll bar shows only while the content is larger than the client area, and goes when it fits
+// again: after each open, after shrinking the window and after giving it its size back.
+TEST_F(LargeTextureTest, ScrollBarsShowOnlyWhileTheTextureDoesNotFit) {
+    const auto bars = [&] { return GetWindowLongPtrW(window.hwnd(), GWL_STYLE) & (WS_HSCROLL | WS_VSCROLL); };
+    const auto client = [&] {
+        RECT r;
+        GetClientRect(window.hwnd(), &r);
+        return SIZE{r.right, r.bottom};
+    };
+    for (int open = 0; open < 4; ++open) {
+        LoadGradient(open % 2 ? 300 : 512, 256);
+        LoadGradient(512, 256);
+        PumpFor(20);
+        EXPECT_EQ(bars(), 0) << "open " << open;
+    }
+    const SIZE fitted = client();
+    EXPECT_EQ(fitted.cx, window.contentSize().cx);
+    EXPECT_EQ(fitted.cy, window.contentSize().cy);
+    RECT outer;
+    GetWindowRect(window.hwnd(), &outer);
+
+    SetWindowPos(window.hwnd(), nullptr, 0, 0, Width(outer) - 200, Height(outer) - 100,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    PumpFor(20);
+    EXPECT_EQ(bars(), WS_HSCROLL | WS_VSCROLL) << "smaller than the texture both ways";
+    SetWindowPos(window.hwnd(), nullptr, 0, 0, Width(outer) + 100, Height(outer) - 100,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    PumpFor(20);
+    EXPECT_EQ(bars(), WS_VSCROLL) << "only the height is short, and the width has room for the bar";
+    SetWindowPos(window.hwnd(), nullptr, 0, 0, Width(outer), Height(outer), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    PumpFor(20);
+    EXPECT_EQ(bars(), 0) << "the size given back: no bar stays";
+    EXPECT_EQ(client().cx, fitted.cx);
+    EXPECT_EQ(client().cy, fitted.cy);
+    const RECT frame = RectInParent(window.frame());
+    EXPECT_LE(frame.right, client().cx) << "the frame is whole";
+}
+
+// A texture opened after another was scrolled shows from its top-left corner.
+TEST_F(LargeTextureTest, ANewTextureShowsFromItsTopLeftCorner) {
+    LoadGradient(300, 1500);
+    SendMessageW(window.hwnd(), WM_VSCROLL, SB_BOTTOM, 0);
+    ASSERT_GT(window.scrollPosition().y, 0);
+    LoadGradient(512, 256);
+    PumpFor(20);
+    EXPECT_EQ(window.scrollPosition().x, 0);
+    EXPECT_EQ(window.scrollPosition().y, 0);
+    EXPECT_EQ(GetScrollPos(window.hwnd(), SB_VERT), 0);
+    EXPECT_EQ(ShownPixel(3, 0), RGB(3, 0, 200));
+    EXPECT_EQ(ShownPixel(3, 255), RGB(3, 255, 200));
+    PressAt(window.hwnd(), POINT{5, 2}, WM_LBUTTONDOWN, MK_LBUTTON);
+    EXPECT_EQ(Box(EditorView::Box::Top), "2");
+    // The frame is beside the new texture, centred on its height.
+    const RECT frame = RectInParent(window.frame());
+    EXPECT_EQ(frame.left, 520);
+    EXPECT_NEAR(frame.top + Height(frame) / 2.0, 128, 1);
+}
+
 TEST_F(LargeTextureTest, ATallerTextureScrollsAndItsLastRowCanBePicked) {
     LoadGradient(400, 1500);
     RECT outer;
