@@ -75,6 +75,9 @@ frmOnlineTut::frmOnlineTut(std::wstring address, UINT loadTimeoutMs, BrowserHost
     window_ = create(kTutorialClass, kTutorialExStyle, Utf8ToWide(Description().caption), kTutorialStyle, CW_USEDEFAULT,
                      CW_USEDEFAULT, outer.right - outer.left, outer.bottom - outer.top, TaskbarlessOwner());
     if (!window_) return;
+    // Restored, it stands where the system put it, or, where that is the work area's very corner
+    // (Wine's choice), where a window manager would put it.
+    PlaceStartPosition(hwnd());
     ShowWindow(hwnd(), SW_SHOWMAXIMIZED);
     SetForegroundWindow(hwnd());
 }

@@ -114,6 +114,10 @@ TEST_F(OnlineTutTest, OpensMaximizedRestoresToTheDesignSizeCaptionBordersAndIcon
     GetClientRect(hwnd, &client);
     EXPECT_EQ(Width(client), Width(DesignClient()));
     EXPECT_EQ(Height(client), Height(DesignClient()));
+    // Not pressed into the work area's corner, over whatever sits there.
+    RECT outer{};
+    GetWindowRect(hwnd, &outer);
+    EXPECT_FALSE(outer.left == work.left && outer.top == work.top) << "restored into the corner";
 
     const LONG_PTR style = GetWindowLongPtrW(hwnd, GWL_STYLE);
     EXPECT_TRUE(style & WS_THICKFRAME);
