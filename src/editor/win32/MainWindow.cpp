@@ -434,9 +434,14 @@ void MainWindow::setWindowWidth(int twips) {
     scrollTo(0, 0);
     RECT outer;
     GetWindowRect(hwnd(), &outer);
-    // Texture space: 15 twips to the device pixel at every display resolution.
-    const int width = twips / ui::kTwipsPerPixel;
+    // Texture space: 15 twips to the device pixel at every display resolution. On a scaled
+    // display the borders are wider than the core allows for: the window grows by the difference,
+    // so that the texture still shows whole.
+    int width = twips / ui::kTwipsPerPixel;
     contentWidth_ = std::max(1, width - static_cast<int>(decorations().cx));
+    const int missing = std::max(0, editor_.intTextureWidth() - contentWidth_);
+    contentWidth_ += missing;
+    width += missing;
     fitWindow(width, outer.bottom - outer.top);
 }
 
@@ -444,8 +449,12 @@ void MainWindow::setWindowHeight(int twips) {
     scrollTo(0, 0);
     RECT outer;
     GetWindowRect(hwnd(), &outer);
-    const int height = twips / ui::kTwipsPerPixel;
+    // The title and menu bars grow with the display's scale too.
+    int height = twips / ui::kTwipsPerPixel;
     contentHeight_ = std::max(1, height - static_cast<int>(decorations().cy));
+    const int missing = std::max(0, editor_.intTextureHeight() - contentHeight_);
+    contentHeight_ += missing;
+    height += missing;
     fitWindow(outer.right - outer.left, height);
 }
 

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <optional>
 #include <vector>
 
@@ -230,7 +231,7 @@ TEST_F(MainWindowTest, EveryMouseButtonPicksACornerOnTheCanvas) {
 }
 
 TEST_F(MainWindowTest, PressesOnTheFrameDoNotPickCorners) {
-    LoadGradient(300, 120);
+    LoadGradient(500, 200);
     // Put the frame over the texture: a press on it must not reach corner picking.
     window.setFrameLeft(0);
     window.setFrameTop(0);
@@ -241,22 +242,37 @@ TEST_F(MainWindowTest, PressesOnTheFrameDoNotPickCorners) {
     }
     EXPECT_EQ(Box(EditorView::Box::Left), "");
     // Beside the frame the canvas still picks.
-    PressAt(window.hwnd(), POINT{250, 100}, WM_LBUTTONDOWN, MK_LBUTTON);
-    EXPECT_EQ(Box(EditorView::Box::Left), "250");
+    const int beside = RectInParent(window.frame()).right + 10;
+    PressAt(window.hwnd(), POINT{beside, 100}, WM_LBUTTONDOWN, MK_LBUTTON);
+    EXPECT_EQ(Box(EditorView::Box::Left), std::to_string(beside));
     EXPECT_EQ(Box(EditorView::Box::Top), "100");
 }
 
+// The window's size and the frame's place are texture space, 15 twips to the device pixel at every
+// resolution: the frame stays beside the texture and centred on it. On a scaled display the frame
+// is larger than the core counts on, and the window grows just enough to show it whole.
 TEST_F(MainWindowTest, LoadingFitsTheWindowAndMovesTheFrame) {
     LoadGradient(100, 50);
     RECT outer;
     GetWindowRect(window.hwnd(), &outer);
-    EXPECT_EQ(Width(outer), 300);   // 4500 twips
-    EXPECT_EQ(Height(outer), 116);  // 1750 twips
     const RECT frame = RectInParent(window.frame());
     EXPECT_EQ(frame.left, 108);  // 1620 twips
-    EXPECT_DOUBLE_EQ(window.frameTopTwips(), -232.5);
-    EXPECT_EQ(frame.top, -16);
-    EXPECT_EQ(Height(frame), 81) << "the frame is moved, never resized";
+    EXPECT_EQ(Height(frame), ui::ToPixels(ui::MainWindowDescription().control("fraInfo").place, TestDpi()).height)
+        << "the frame is moved, never resized";
+    EXPECT_DOUBLE_EQ(window.frameTopTwips(), 375 - window.frameHeight() / 2.0);
+    EXPECT_EQ(frame.top, static_cast<int>(std::lround(window.frameTopTwips() / ui::kTwipsPerPixel)));
+    if (TestDpi() == ui::kStandardDpi) {
+        EXPECT_EQ(Width(outer), 300);   // 4500 twips
+        EXPECT_EQ(Height(outer), 116);  // 1750 twips
+        EXPECT_EQ(frame.top, -16);
+    } else {
+        RECT client;
+        GetClientRect(window.hwnd(), &client);
+        EXPECT_GT(Width(outer), 300);
+        EXPECT_EQ(frame.right, client.right) << "grown just enough for the frame's right edge";
+        EXPECT_LE(frame.bottom, client.bottom);
+        EXPECT_GE(client.bottom, 50) << "the texture shows whole under the larger title and menu bars";
+    }
     EXPECT_EQ(window.editor().strTextureName(), "gradient.tga");
     // Presses beyond the texture are ignored; the last column is not.
     PressAt(window.hwnd(), POINT{100, 10}, WM_LBUTTONDOWN, MK_LBUTTON);
@@ -382,8 +398,10 @@ TEST_F(LargeTextureTest, ATextureThatFitsKeepsItsExactSizesAndNoScrollBars) {
     LoadGradient(300, 200);
     RECT outer;
     GetWindowRect(window.hwnd(), &outer);
-    EXPECT_EQ(Width(outer), 500);   // 7500 twips
-    EXPECT_EQ(Height(outer), 266);  // 4000 twips
+    if (TestDpi() == ui::kStandardDpi) {
+        EXPECT_EQ(Width(outer), 500);   // 7500 twips
+        EXPECT_EQ(Height(outer), 266);  // 4000 twips
+    }
     const LONG_PTR style = GetWindowLongPtrW(window.hwnd(), GWL_STYLE);
     EXPECT_FALSE(style & (WS_HSCROLL | WS_VSCROLL));
     const auto corner = WhereShown(POINT{299, 199});
@@ -396,6 +414,8 @@ TEST_F(LargeTextureTest, ATextureThatFitsKeepsItsExactSizesAndNoScrollBars) {
 // A scroll bar shows only while the content is larger than the client area, and goes when it fits
 // again: after each open, after shrinking the window and after giving it its size back.
 TEST_F(LargeTextureTest, ScrollBarsShowOnlyWhileTheTextureDoesNotFit) {
+    // Room for the window with the frame beside the texture at every resolution tested.
+    window.setAvailableArea(RECT{0, 0, 1400, 1000});
     const auto bars = [&] { return GetWindowLongPtrW(window.hwnd(), GWL_STYLE) & (WS_HSCROLL | WS_VSCROLL); };
     const auto client = [&] {
         RECT r;
@@ -455,7 +475,7 @@ TEST_F(LargeTextureTest, ATallerTextureScrollsAndItsLastRowCanBePicked) {
     LoadGradient(400, 1500);
     RECT outer;
     GetWindowRect(window.hwnd(), &outer);
-    EXPECT_EQ(Width(outer), 600) << "the width asked for still fits";
+    if (TestDpi() == ui::kStandardDpi) EXPECT_EQ(Width(outer), 600) << "the width asked for still fits";
     EXPECT_EQ(Height(outer), 600) << "the largest height the area allows";
     EXPECT_TRUE(GetWindowLongPtrW(window.hwnd(), GWL_STYLE) & WS_VSCROLL);
 
@@ -503,7 +523,7 @@ TEST_F(LargeTextureTest, AWideAndTallTextureScrollsToItsCornerAndTheFrameBesideI
     const RECT frame = RectInParent(window.frame());
     const POINT scroll = window.scrollPosition();
     EXPECT_EQ(frame.left + scroll.x, 1992);
-    EXPECT_EQ(frame.top + scroll.y, 1018);
+    EXPECT_NEAR(frame.top + scroll.y + Height(frame) / 2.0, 2117 / 2.0, 1) << "centred on the texture's height";
     RECT client;
     GetClientRect(window.hwnd(), &client);
     EXPECT_LE(frame.right, client.right);

@@ -13,6 +13,21 @@ bool NoDisplayForWine() {
     return wine && GetEnvironmentVariableW(L"DISPLAY", nullptr, 0) == 0;
 }
 
+namespace {
+// The program declares itself aware of each monitor's DPI in its manifest; the tests run the
+// windows the same way, so that on a scaled display they see the real resolution rather than
+// the system's stretched 96.
+[[maybe_unused]] const bool g_dpiAware = [] {
+    using SetContext = BOOL(WINAPI*)(HANDLE);
+    HMODULE user32 = GetModuleHandleW(L"user32.dll");
+    if (auto set = reinterpret_cast<SetContext>(
+            reinterpret_cast<void*>(GetProcAddress(user32, "SetProcessDpiAwarenessContext"))))
+        if (set(reinterpret_cast<HANDLE>(static_cast<INT_PTR>(-4))))  // per monitor, version 2
+            return true;
+    return SetProcessDPIAware() != FALSE;
+}();
+}  // namespace
+
 int TestDpi() { return win32::WindowDpi(nullptr); }
 
 void PumpFor(int milliseconds) {
