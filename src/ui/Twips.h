@@ -19,6 +19,11 @@ inline int TwipsToPixels(double twips, int dpi = kStandardDpi) {
 
 inline constexpr int PixelsToTwips(int pixels) { return pixels * kTwipsPerPixel; }
 
+// At the display's resolution, to the nearest whole twip: 3 pixels at 192 dpi are 23 twips.
+inline int PixelsToTwips(int pixels, int dpi) {
+    return static_cast<int>(std::lround(static_cast<double>(pixels) * kTwipsPerInch / dpi));
+}
+
 // A rectangle in twips, relative to its parent's client area.
 struct TwipsRect {
     int left = 0;

@@ -2,40 +2,28 @@
 
 #include <windows.h>
 
-#include <array>
 #include <functional>
 #include <memory>
-#include <string>
 
 #include "app/SystemInformationLauncher.h"
-#include "app/win32/WindowSupport.h"
+#include "platform/win32/Window.h"
 
 // The About dialog: title, version, what the tool is for, the support site, a copyright notice,
 // and a button that starts the system's information program. Modeless; it has no owner of the
 // program's (see TaskbarlessOwner) and goes when OK is pressed or it is closed.
 namespace vantrel::win32 {
 
-class frmAbout {
+class frmAbout : public Window {
 public:
     static constexpr int kIdSysInfo = 1001;
-
-    static const wchar_t* const kCopyrightNotice;
 
     // Builds the launcher "System Info..." runs; it reports through the given user interaction.
     using LauncherFactory = std::function<std::unique_ptr<SystemInformationLauncher>(UserInteraction&)>;
 
     // Loads and shows the dialog and activates it. ui must outlive the dialog.
     explicit frmAbout(UserInteraction& ui, LauncherFactory makeLauncher = MakeSystemInformationLauncher);
-    ~frmAbout();
-    frmAbout(const frmAbout&) = delete;
-    frmAbout& operator=(const frmAbout&) = delete;
+    ~frmAbout() override;
 
-    // The description text followed by the support site's address.
-    static std::wstring DescriptionText();
-
-    // The dialog, or null once it was closed.
-    HWND hwnd() const { return hwnd_; }
-    bool isOpen() const { return hwnd_ != nullptr; }
     // Called once the dialog's window is gone (the program drops it from its dialog keys).
     std::function<void(HWND)> onClosed;
 
@@ -49,19 +37,18 @@ public:
     HWND disclaimerLabel() const { return lblDisclaimer; }
     HWND okButton() const { return cmdOK; }
     HWND sysInfoButton() const { return cmdSysInfo; }
-    HFONT labelFont() const { return labelFont_.get(); }
-    HFONT titleFont() const { return titleFont_.get(); }
+
+protected:
+    LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void onDestroyed() override;
 
 private:
-    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
-
     void CreateControls();
     void Load();
     void PaintSeparator(HDC dc) const;
     void cmdOK_Click();
 
-    HWND hwnd_ = nullptr;
+    HWND window_ = nullptr;
     HWND picIcon = nullptr;
     HWND lblTitle = nullptr;
     HWND lblVersion = nullptr;
@@ -70,6 +57,7 @@ private:
     HWND cmdOK = nullptr;
     HWND cmdSysInfo = nullptr;
 
+    int dpi_;
     Font labelFont_;
     Font titleFont_;
     UserInteraction& ui_;

@@ -2,17 +2,16 @@
 
 #include <utility>
 
-#include "app/win32/Twips.h"
 #include "app/win32/resource.h"
-#include "ui/AppIdentity.h"
 #include "platform/WideText.h"
+#include "ui/AppIdentity.h"
 
 namespace vantrel::win32 {
 
 namespace {
 
-constexpr const wchar_t* kSplashClass = L"VantrelSplash";
-constexpr const wchar_t* kFrameClass = L"VantrelSplashFrame";
+const WindowClass kSplashClass{L"VantrelSplash", nullptr, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1)};
+const WindowClass kFrameClass{L"VantrelSplashFrame", nullptr, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1)};
 // A dialog frame and nothing else: no caption, no control box, no minimize or maximize button.
 constexpr DWORD kSplashStyle = WS_POPUP | WS_DLGFRAME | WS_CLIPCHILDREN;
 // No extended style: the hidden owner keeps it out of the taskbar. A tool window would as well,
@@ -20,110 +19,124 @@ constexpr DWORD kSplashStyle = WS_POPUP | WS_DLGFRAME | WS_CLIPCHILDREN;
 // the taskbar, and openbox gives such a window no focus when it maps: the first key would miss it.
 constexpr DWORD kSplashExStyle = 0;
 
-void RegisterClasses(WNDPROC splashProc, WNDPROC frameProc) {
-    static const bool registered = [&] {
-        WNDCLASSEXW splash{};
-        splash.cbSize = sizeof(splash);
-        splash.lpfnWndProc = splashProc;
-        splash.hInstance = GetModuleHandleW(nullptr);
-        splash.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        splash.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-        splash.lpszClassName = kSplashClass;
-        RegisterClassExW(&splash);
-
-        WNDCLASSEXW frame = splash;
-        frame.lpfnWndProc = frameProc;
-        frame.lpszClassName = kFrameClass;
-        RegisterClassExW(&frame);
-        return true;
-    }();
-    (void)registered;
-}
+const ui::WindowDescription& Description() { return ui::SplashDescription(); }
 
 }  // namespace
 
-const wchar_t* const frmSplash::kAuthorCredit = L"Written by Kestwin";
-const wchar_t* const frmSplash::kThanksCredit =
-    L"With thanks to everyone who shared what they learned about reading Targa textures.";
+// Frame1: an etched box around everything; a press on it or on any control inside it counts as
+// a press on the splash.
+class frmSplash::Frame : public Window {
+public:
+    Frame(frmSplash& splash, const ui::ControlDescription& control) : splash_(splash) {
+        const ui::PixelRect place = ui::ToPixels(control.place, splash.dpi_);
+        create(kFrameClass, 0, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, place.left, place.top, place.width,
+               place.height, splash.hwnd());
+    }
+    ~Frame() override { destroy(); }
+
+protected:
+    LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
+        switch (message) {
+            case WM_LBUTTONDOWN:
+                if (!splash_.dismissed_) splash_.Pressed();
+                return 0;
+            case WM_CTLCOLORSTATIC:
+                return splash_.ColourLabel(reinterpret_cast<HDC>(wParam));
+            case WM_PAINT: {
+                PAINTSTRUCT paint;
+                HDC dc = BeginPaint(hwnd(), &paint);
+                RECT box{};
+                GetClientRect(hwnd(), &box);
+                DrawEdge(dc, &box, EDGE_ETCHED, BF_RECT);
+                EndPaint(hwnd(), &paint);
+                return 0;
+            }
+            default:
+                return defaultHandling(message, wParam, lParam);
+        }
+    }
+
+private:
+    frmSplash& splash_;
+};
 
 frmSplash::frmSplash(ShowMainWindow showMainWindow, UINT displayTimeMs)
-    : versionFont_(L"Arial", 12, true), creditFont_(L"Arial", 8.25, false), showMainWindow_(std::move(showMainWindow)) {
-    RegisterClasses(&frmSplash::WindowProc, &frmSplash::FrameProc);
-
-    RECT outer{0, 0, TwipsToPixels(7380), TwipsToPixels(4245)};
+    : dpi_(WindowDpi(nullptr)),
+      versionFont_(Description().control("lblVersion").font, dpi_),
+      creditFont_(Description().control("lblCompany").font, dpi_),
+      showMainWindow_(std::move(showMainWindow)) {
+    const ui::PixelRect client = ui::ToPixels(Description().client, dpi_);
+    RECT outer{0, 0, client.width, client.height};
     AdjustWindowRectEx(&outer, kSplashStyle, FALSE, kSplashExStyle);
-    hwnd_ = CreateWindowExW(kSplashExStyle, kSplashClass, L"", kSplashStyle, 0, 0, outer.right - outer.left,
-                            outer.bottom - outer.top, TaskbarlessOwner(), nullptr, GetModuleHandleW(nullptr), this);
-    if (!hwnd_) return;
+    if (!create(kSplashClass, kSplashExStyle, Utf8ToWide(Description().caption), kSplashStyle, 0, 0,
+                outer.right - outer.left, outer.bottom - outer.top, TaskbarlessOwner()))
+        return;
 
     CreateControls();
     Load();
     CentreOnScreen();
     // Running from the moment the window is loaded, not from when it is first painted.
-    SetTimer(hwnd_, kTimer1, displayTimeMs, nullptr);
+    SetTimer(hwnd(), kTimer1, displayTimeMs, nullptr);
 
-    ShowWindow(hwnd_, SW_SHOWNORMAL);
-    UpdateWindow(hwnd_);
+    ShowWindow(hwnd(), SW_SHOWNORMAL);
+    UpdateWindow(hwnd());
     // Active, so that the first key reaches it.
-    SetForegroundWindow(hwnd_);
-    SetFocus(hwnd_);
+    SetForegroundWindow(hwnd());
+    SetFocus(hwnd());
 }
 
 frmSplash::~frmSplash() {
-    if (hwnd_) {
-        // Gone without having been dismissed (the program ends early): the main window is not shown.
-        dismissed_ = true;
-        DestroyWindow(hwnd_);
-    }
+    // Gone without having been dismissed (the program ends early): the main window is not shown.
+    dismissed_ = true;
+    if (hwnd()) DestroyWindow(hwnd());
     for (HBITMAP banner : banners_)
         if (banner) DeleteObject(banner);
 }
 
-void frmSplash::CreateControls() {
-    Frame1 = CreateWindowExW(0, kFrameClass, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, TwipsToPixels(120),
-                             TwipsToPixels(120), TwipsToPixels(7080), TwipsToPixels(4050), hwnd_, nullptr,
-                             GetModuleHandleW(nullptr), this);
+HWND frmSplash::frame() const { return Frame1 ? Frame1->hwnd() : nullptr; }
 
-    // The banners are 400 x 55 pixels, the size of their 6000 x 825 twip places: shown as they are.
+void frmSplash::CreateControls() {
+    const ui::WindowDescription& splash = Description();
+    Frame1 = std::make_unique<Frame>(*this, splash.control("Frame1"));
+
+    // Each banner stretched to its place, as the design has it: at the standard resolution the
+    // place is the picture's own size, on a scaled display the picture grows with the place.
     // None of the controls takes the mouse (statics without SS_NOTIFY are transparent to it), so
     // a press on any of them reaches the frame.
     const std::array<int, 2> bannerIds{IDB_SPLASH_BANNER_TOP, IDB_SPLASH_BANNER_BOTTOM};
-    const std::array<int, 2> bannerTops{240, 2040};
     for (std::size_t index = 0; index < imgLogo.size(); ++index) {
+        const ui::ControlDescription& logo = splash.control("imgLogo", static_cast<int>(index));
+        const ui::PixelRect place = ui::ToPixels(logo.place, dpi_);
         banners_[index] = static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(bannerIds[index]),
-                                                          IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
-        imgLogo[index] = CreateChild(Frame1, L"STATIC", L"", SS_BITMAP | SS_CENTERIMAGE,
-                                     TwipsRect(600, bannerTops[index], 6000, 825), 0, nullptr);
+                                                          IMAGE_BITMAP, place.width, place.height, 0));
+        imgLogo[index] =
+            CreateControl(Frame1->hwnd(), logo, 0, nullptr, dpi_, SS_BITMAP | SS_CENTERIMAGE, 0, L"STATIC");
         if (banners_[index])
             SendMessageW(imgLogo[index], STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(banners_[index]));
         // STM_SETIMAGE fits the control to the picture; keep the design place.
-        const RECT place = TwipsRect(600, bannerTops[index], 6000, 825);
-        SetWindowPos(imgLogo[index], nullptr, place.left, place.top, place.right - place.left,
-                     place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
+        SetWindowPos(imgLogo[index], nullptr, place.left, place.top, place.width, place.height,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
     }
 
-    lblVersion = CreateChild(Frame1, L"STATIC", L"Version", SS_RIGHT | SS_NOPREFIX, TwipsRect(2640, 1440, 885, 285),
-                             0, versionFont_.get());
-    lblCompany = CreateChild(Frame1, L"STATIC", kAuthorCredit, SS_LEFT | SS_NOPREFIX,
-                             TwipsRect(120, 3360, 2415, 255), 0, creditFont_.get());
-    lblWarning = CreateChild(Frame1, L"STATIC", kThanksCredit, SS_LEFT | SS_NOPREFIX,
-                             TwipsRect(150, 3660, 6855, 195), 0, creditFont_.get());
+    lblVersion = CreateControl(Frame1->hwnd(), splash.control("lblVersion"), 0, versionFont_.get(), dpi_, SS_RIGHT);
+    lblCompany = CreateControl(Frame1->hwnd(), splash.control("lblCompany"), 0, creditFont_.get(), dpi_);
+    lblWarning = CreateControl(Frame1->hwnd(), splash.control("lblWarning"), 0, creditFont_.get(), dpi_);
 }
 
 void frmSplash::Load() {
     const std::wstring version = Utf8ToWide(VersionLine());
     SetWindowTextW(lblVersion, version.c_str());
     // The label fits its text; its left edge stays where it was placed.
-    const SIZE extent = TextExtent(lblVersion, versionFont_.get(), version);
+    const SIZE extent = TextExtent(lblVersion, nullptr, version);
     SetWindowPos(lblVersion, nullptr, 0, 0, extent.cx, extent.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void frmSplash::CentreOnScreen() {
     RECT place{};
-    GetWindowRect(hwnd_, &place);
+    GetWindowRect(hwnd(), &place);
     const int width = place.right - place.left;
     const int height = place.bottom - place.top;
-    SetWindowPos(hwnd_, nullptr, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
+    SetWindowPos(hwnd(), nullptr, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
                  (GetSystemMetrics(SM_CYSCREEN) - height) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -131,7 +144,7 @@ void frmSplash::Pressed() {
     // A click is a press and its release; the release may come anywhere, so the splash takes
     // the mouse until then.
     pressed_ = true;
-    SetCapture(hwnd_);
+    SetCapture(hwnd());
 }
 
 void frmSplash::Dismiss() {
@@ -139,11 +152,10 @@ void frmSplash::Dismiss() {
     // tick arrives; one that is already queued finds the flag set.
     if (dismissed_) return;
     dismissed_ = true;
-    KillTimer(hwnd_, kTimer1);
-    if (GetCapture() == hwnd_) ReleaseCapture();
-    HWND splash = std::exchange(hwnd_, nullptr);
-    DestroyWindow(splash);
-    Frame1 = lblVersion = lblCompany = lblWarning = nullptr;
+    KillTimer(hwnd(), kTimer1);
+    if (GetCapture() == hwnd()) ReleaseCapture();
+    DestroyWindow(hwnd());
+    lblVersion = lblCompany = lblWarning = nullptr;
     imgLogo = {};
 
     // The program has no window now; it goes on because its message loop does not end with a
@@ -151,7 +163,14 @@ void frmSplash::Dismiss() {
     if (showMainWindow_) showMainWindow_();
 }
 
-LRESULT frmSplash::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+// The labels' text in the window's colours, on the face colour.
+LRESULT frmSplash::ColourLabel(HDC dc) {
+    SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+    SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+    return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+}
+
+LRESULT frmSplash::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_LBUTTONDOWN:
             Pressed();
@@ -174,56 +193,11 @@ LRESULT frmSplash::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             }
             break;
         case WM_CTLCOLORSTATIC:
-            // The labels' text in the window's colours, on the face colour.
-            SetBkColor(reinterpret_cast<HDC>(wParam), GetSysColor(COLOR_BTNFACE));
-            SetTextColor(reinterpret_cast<HDC>(wParam), GetSysColor(COLOR_BTNTEXT));
-            return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+            return ColourLabel(reinterpret_cast<HDC>(wParam));
         default:
             break;
     }
-    return DefWindowProcW(hwnd_, message, wParam, lParam);
-}
-
-LRESULT CALLBACK frmSplash::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* self = static_cast<frmSplash*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-        self->hwnd_ = window;
-    }
-    auto* self = reinterpret_cast<frmSplash*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (message == WM_NCDESTROY) SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-    if (!self || self->hwnd_ != window) return DefWindowProcW(window, message, wParam, lParam);
-    return self->HandleMessage(message, wParam, lParam);
-}
-
-// Frame1: an etched box around everything; a press on it or on any control inside it counts as
-// a press on the splash.
-LRESULT CALLBACK frmSplash::FrameProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        SetWindowLongPtrW(window, GWLP_USERDATA,
-                          reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams));
-    }
-    auto* self = reinterpret_cast<frmSplash*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    switch (message) {
-        case WM_LBUTTONDOWN:
-            if (self && !self->dismissed_) self->Pressed();
-            return 0;
-        case WM_CTLCOLORSTATIC:
-            if (self && self->hwnd_) return self->HandleMessage(message, wParam, lParam);
-            break;
-        case WM_PAINT: {
-            PAINTSTRUCT paint;
-            HDC dc = BeginPaint(window, &paint);
-            RECT box{};
-            GetClientRect(window, &box);
-            DrawEdge(dc, &box, EDGE_ETCHED, BF_RECT);
-            EndPaint(window, &paint);
-            return 0;
-        }
-        default:
-            break;
-    }
-    return DefWindowProcW(window, message, wParam, lParam);
+    return defaultHandling(message, wParam, lParam);
 }
 
 }  // namespace vantrel::win32

@@ -4,64 +4,57 @@
 
 #include <array>
 #include <functional>
+#include <memory>
 
-#include "app/win32/WindowSupport.h"
+#include "platform/win32/Window.h"
+#include "ui/WindowDescriptions.h"
 
 // The window the program starts through: two banners, the version and the credits. It goes away
-// two seconds after it was loaded, or at the first click anywhere on it or the first key that
+// when its display time is up, or at the first click anywhere on it or the first key that
 // produces a character, and hands over to the main window.
 namespace vantrel::win32 {
 
-class frmSplash {
+class frmSplash : public Window {
 public:
-    static constexpr UINT kDisplayTimeMs = 2000;
     static constexpr UINT_PTR kTimer1 = 1;
 
     // Creates, shows and activates the main window; called once, after the splash is gone.
     using ShowMainWindow = std::function<void()>;
 
     // Loads and shows the splash and starts its timer. displayTimeMs is shortened by tests only.
-    explicit frmSplash(ShowMainWindow showMainWindow, UINT displayTimeMs = kDisplayTimeMs);
-    ~frmSplash();
-    frmSplash(const frmSplash&) = delete;
-    frmSplash& operator=(const frmSplash&) = delete;
+    explicit frmSplash(ShowMainWindow showMainWindow, UINT displayTimeMs = ui::kSplashDisplayMilliseconds);
+    ~frmSplash() override;
 
-    // The splash window, or null once dismissed.
-    HWND hwnd() const { return hwnd_; }
     bool dismissed() const { return dismissed_; }
 
     // The controls, for tests and the screenshots' sake; null once dismissed.
-    HWND frame() const { return Frame1; }
+    HWND frame() const;
     HWND logo(int index) const { return imgLogo[static_cast<std::size_t>(index)]; }
     HWND versionLabel() const { return lblVersion; }
     HWND companyLabel() const { return lblCompany; }
     HWND warningLabel() const { return lblWarning; }
-    HFONT versionFont() const { return versionFont_.get(); }
-    HFONT creditFont() const { return creditFont_.get(); }
 
-    // The credit lines; they fit their labels in the credit font.
-    static const wchar_t* const kAuthorCredit;
-    static const wchar_t* const kThanksCredit;
+protected:
+    LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    static LRESULT CALLBACK FrameProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    class Frame;
 
     void CreateControls();
     void Load();
     void CentreOnScreen();
     void Pressed();
     void Dismiss();
+    LRESULT ColourLabel(HDC dc);
 
-    HWND hwnd_ = nullptr;
-    HWND Frame1 = nullptr;
+    std::unique_ptr<Frame> Frame1;
     std::array<HWND, 2> imgLogo{};
     HWND lblVersion = nullptr;
     HWND lblCompany = nullptr;
     HWND lblWarning = nullptr;
     std::array<HBITMAP, 2> banners_{};
 
+    int dpi_;
     Font versionFont_;
     Font creditFont_;
     ShowMainWindow showMainWindow_;

@@ -9,10 +9,11 @@
 #include "CountingLauncher.h"
 #include "AppWindowTestSupport.h"
 #include "app/win32/AuxiliaryWindows.h"
-#include "app/win32/WindowSupport.h"
+#include "platform/win32/Window.h"
 #include "app/win32/frmAbout.h"
 #include "ui/AppIdentity.h"
 #include "platform/WideText.h"
+#include "ui/WindowDescriptions.h"
 #include "support/ScriptedUserInteraction.h"
 
 namespace vantrel::test {
@@ -36,6 +37,20 @@ protected:
         PumpFor(20);
     }
 
+    // The real control for a described one; null for the lines, which the dialog paints.
+    HWND Control(const ui::ControlDescription& control) const {
+        const std::string name = control.name;
+        if (name == "cmdOK") return dialog->okButton();
+        if (name == "cmdSysInfo") return dialog->sysInfoButton();
+        if (name == "picIcon") return dialog->iconPicture();
+        if (name == "lblTitle") return dialog->titleLabel();
+        if (name == "lblVersion") return dialog->versionLabel();
+        if (name == "lblDescription") return dialog->descriptionLabel();
+        if (name == "lblDisclaimer") return dialog->disclaimerLabel();
+        return nullptr;
+    }
+    RECT Expected(const ui::TwipsRect& place) const { return win32::ToRect(ui::ToPixels(place, dialog->dpi())); }
+
     ScriptedUserInteraction ui;
     std::unique_ptr<frmAbout> dialog;
     int sysInfoStarts = 0;
@@ -48,11 +63,9 @@ TEST_F(AboutTest, CaptionTitleVersionAndTexts) {
     // The label holds the text with its line breaks put in.
     std::wstring description = win32::WindowText(dialog->descriptionLabel());
     for (std::size_t at; (at = description.find(L"\r\n")) != std::wstring::npos;) description.erase(at, 2);
-    EXPECT_EQ(description,
-              L"Vantrel v2.0 is a graphical cameo mapping tool for modifying Command and Conquer Generals and the "
-              L"Zero Hour expansion.  For instructions, visit " +
-                  Utf8ToWide(kSupportSiteAddress));
-    EXPECT_EQ(win32::WindowText(dialog->disclaimerLabel()), frmAbout::kCopyrightNotice);
+    EXPECT_EQ(WideToUtf8(description), ui::texts::AboutDescription());
+    EXPECT_EQ(WideToUtf8(win32::WindowText(dialog->disclaimerLabel())),
+              ui::AboutDescription().control("lblDisclaimer").text);
     EXPECT_EQ(win32::WindowText(dialog->okButton()), L"OK");
     EXPECT_EQ(win32::WindowText(dialog->sysInfoButton()), L"&System Info...");
     EXPECT_EQ(GetDlgCtrlID(dialog->okButton()), IDOK);
@@ -60,29 +73,38 @@ TEST_F(AboutTest, CaptionTitleVersionAndTexts) {
     EXPECT_EQ(GetFocus(), dialog->okButton());
 }
 
-TEST_F(AboutTest, ClientAreaAtItsStoredPlace) {
+// The stored place and every control as described, at the display's resolution.
+TEST_F(AboutTest, ClientAreaAtItsStoredPlaceControlsAsDescribed) {
+    const RECT design = Expected(ui::AboutDescription().client);
     POINT origin{0, 0};
     ClientToScreen(dialog->hwnd(), &origin);
-    EXPECT_EQ(origin.x, 156);  // 2340, 1935 twips
-    EXPECT_EQ(origin.y, 129);
+    EXPECT_EQ(origin.x, design.left);
+    EXPECT_EQ(origin.y, design.top);
     RECT client{};
     GetClientRect(dialog->hwnd(), &client);
-    EXPECT_EQ(Width(client), 382);  // 5730 x 3555 twips
-    EXPECT_EQ(Height(client), 237);
+    EXPECT_EQ(Width(client), Width(design));
+    EXPECT_EQ(Height(client), Height(design));
 
-    const RECT ok = ChildRectOf(dialog->okButton());
-    EXPECT_EQ(ok.left, 283);
-    EXPECT_EQ(ok.top, 175);
-    EXPECT_EQ(Width(ok), 84);
-    EXPECT_EQ(Height(ok), 23);
-    const RECT sysInfo = ChildRectOf(dialog->sysInfoButton());
-    EXPECT_EQ(sysInfo.left, 284);
-    EXPECT_EQ(sysInfo.top, 205);
+    for (const ui::ControlDescription& control : ui::AboutDescription().controls) {
+        HWND child = Control(control);
+        if (!child) continue;
+        SCOPED_TRACE(control.name);
+        const RECT expected = Expected(control.place);
+        const RECT place = ChildRectOf(child);
+        EXPECT_EQ(place.left, expected.left);
+        EXPECT_EQ(place.top, expected.top);
+        if (control.kind == ui::ControlKind::Picture) continue;  // sized to its picture, below
+        EXPECT_EQ(Width(place), Width(expected));
+        EXPECT_EQ(Height(place), Height(expected));
+        LOGFONTW font{};
+        ASSERT_NE(GetObjectW(reinterpret_cast<HFONT>(SendMessageW(child, WM_GETFONT, 0, 0)), sizeof(font), &font), 0);
+        EXPECT_EQ(font.lfHeight, -ui::PointsToPixels(control.font.points, dialog->dpi()));
+        EXPECT_EQ(font.lfWeight >= FW_BOLD, control.font.bold);
+    }
+    // The picture box takes its picture's size: the 32 x 32 icon, grown with the display.
     const RECT icon = ChildRectOf(dialog->iconPicture());
-    EXPECT_EQ(icon.left, 16);
-    EXPECT_EQ(icon.top, 16);
-    EXPECT_EQ(Width(icon), 32) << "the picture box takes its picture's size";
-    EXPECT_EQ(Height(icon), 32);
+    EXPECT_EQ(Width(icon), MulDiv(32, dialog->dpi(), 96));
+    EXPECT_EQ(Height(icon), MulDiv(32, dialog->dpi(), 96));
     EXPECT_NE(SendMessageW(dialog->iconPicture(), STM_GETICON, 0, 0), 0) << "application icon missing";
 }
 
@@ -111,15 +133,17 @@ TEST_F(AboutTest, EtchedSeparatorIsPainted) {
     UpdateWindow(dialog->hwnd());
     PumpFor(50);
     HDC dc = GetDC(dialog->hwnd());
-    const COLORREF grey = GetPixel(dc, 100, 163);   // 2445 twips
-    const COLORREF white1 = GetPixel(dc, 100, 164);  // 2460 twips, two pixels wide
-    const COLORREF white2 = GetPixel(dc, 100, 165);
-    const COLORREF below = GetPixel(dc, 100, 166);
+    for (const ui::ControlDescription& line : ui::AboutDescription().controls) {
+        if (line.kind != ui::ControlKind::Line) continue;
+        const RECT place = Expected(line.place);
+        const COLORREF colour = RGB((line.colour >> 16) & 0xFF, (line.colour >> 8) & 0xFF, line.colour & 0xFF);
+        for (int y = place.top; y < place.bottom; ++y)
+            EXPECT_EQ(GetPixel(dc, place.left + 10, y), colour) << "Line1(" << line.index << ") at y " << y;
+    }
+    // The white line lies under the grey one and nothing is painted under it.
+    const RECT white = Expected(ui::AboutDescription().control("Line1", 0).place);
+    EXPECT_EQ(GetPixel(dc, white.left + 10, white.bottom), GetSysColor(COLOR_BTNFACE));
     ReleaseDC(dialog->hwnd(), dc);
-    EXPECT_EQ(grey, RGB(0x80, 0x80, 0x80));
-    EXPECT_EQ(white1, RGB(0xFF, 0xFF, 0xFF));
-    EXPECT_EQ(white2, RGB(0xFF, 0xFF, 0xFF));
-    EXPECT_EQ(below, GetSysColor(COLOR_BTNFACE));
 }
 
 TEST_F(AboutTest, EveryTextFitsItsControl) {
@@ -128,7 +152,7 @@ TEST_F(AboutTest, EveryTextFitsItsControl) {
         const RECT place = ChildRectOf(label);
         RECT needed{0, 0, Width(place), 0};
         HDC dc = GetDC(label);
-        HGDIOBJ previous = SelectObject(dc, dialog->labelFont());
+        HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0)));
         DrawTextW(dc, text.c_str(), -1, &needed, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
         SelectObject(dc, previous);
         ReleaseDC(label, dc);
@@ -147,25 +171,27 @@ TEST_F(AboutTest, EveryTextFitsItsControl) {
         const std::size_t end = std::min(lines.find(L"\r\n", start), lines.size());
         std::wstring line = lines.substr(start, end - start);
         line.erase(line.find_last_not_of(L' ') + 1);
-        EXPECT_LE(win32::TextExtent(dialog->descriptionLabel(), dialog->labelFont(), line).cx, labelWidth)
+        EXPECT_LE(win32::TextExtent(dialog->descriptionLabel(), nullptr, line).cx, labelWidth)
             << std::string(line.begin(), line.end());
         start = end + 2;
     }
-    const auto fitsOneLine = [&](HWND control, HFONT font, const std::wstring& text, int margin) {
-        const SIZE extent = win32::TextExtent(control, font, text);
+    const auto fitsOneLine = [&](HWND control, const std::wstring& text, int margin) {
+        const SIZE extent = win32::TextExtent(control, nullptr, text);
         const RECT place = ChildRectOf(control);
         EXPECT_LE(extent.cx + 2 * margin, Width(place)) << std::string(text.begin(), text.end());
         EXPECT_LE(extent.cy, Height(place)) << std::string(text.begin(), text.end());
     };
-    fitsOneLine(dialog->titleLabel(), dialog->titleFont(), L"Vantrel", 0);
-    fitsOneLine(dialog->versionLabel(), dialog->labelFont(), L"Version 2.0.0", 0);
-    fitsOneLine(dialog->okButton(), dialog->labelFont(), L"OK", 4);
-    fitsOneLine(dialog->sysInfoButton(), dialog->labelFont(), L"System Info...", 4);
+    // The buttons keep a margin for their edges and the focus rectangle, grown with the display.
+    const int margin = MulDiv(4, dialog->dpi(), 96);
+    fitsOneLine(dialog->titleLabel(), L"Vantrel", 0);
+    fitsOneLine(dialog->versionLabel(), L"Version 2.0.0", 0);
+    fitsOneLine(dialog->okButton(), L"OK", margin);
+    fitsOneLine(dialog->sysInfoButton(), L"System Info...", margin);
 }
 
 TEST_F(AboutTest, LinesBreakAtSpacesOnly) {
     HWND label = dialog->descriptionLabel();
-    HFONT font = dialog->labelFont();
+    HFONT font = reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0));
     // Narrower than any word: every word on a line of its own, nothing lost, no empty line.
     EXPECT_EQ(win32::BreakLinesAtSpaces(label, font, L"one  two https://a.b/c", 1), L"one  \r\ntwo \r\nhttps://a.b/c");
     // Wide enough for everything: no break at all.

@@ -8,9 +8,11 @@
 
 #include "AppWindowTestSupport.h"
 #include "app/win32/AuxiliaryWindows.h"
-#include "app/win32/WindowSupport.h"
+#include "platform/win32/Window.h"
 #include "app/win32/frmOnlineTut.h"
+#include "platform/WideText.h"
 #include "support/ScriptedUserInteraction.h"
+#include "ui/WindowDescriptions.h"
 
 namespace vantrel::test {
 namespace {
@@ -50,17 +52,6 @@ private:
     unsigned short port_ = 0;
 };
 
-TEST(OnlineTutRulesTest, BrowserIsTheAreaLessAHundredTwipsNeverNegative) {
-    const auto size = [](LONG width, LONG height) {
-        const SIZE result = frmOnlineTut::BrowserSizeTwips(SIZE{width, height});
-        return std::make_pair(result.cx, result.cy);
-    };
-    EXPECT_EQ(size(4680, 3195), std::make_pair(4580L, 3095L));
-    EXPECT_EQ(size(100, 99), std::make_pair(0L, 0L));
-    EXPECT_EQ(size(15, 3195), std::make_pair(0L, 3095L));
-    EXPECT_EQ(size(0, 0), std::make_pair(0L, 0L));
-}
-
 TEST(OnlineTutRulesTest, ShippedPageAsPlainText) {
     const std::wstring text = frmOnlineTut::BundledTutorialText();
     ASSERT_FALSE(text.empty()) << "the tutorial page is missing from the resources";
@@ -69,17 +60,9 @@ TEST(OnlineTutRulesTest, ShippedPageAsPlainText) {
     EXPECT_EQ(text.find(L"font-family"), std::wstring::npos);
 }
 
-TEST(OnlineTutRulesTest, HtmlToTextBreaksBlocksAndDecodesEntities) {
-    EXPECT_EQ(frmOnlineTut::HtmlToText("<html><head><title>T</title><style>p{}</style></head><body>"
-                                       "<h1>Head</h1><p>One  &amp;\n two &lt;3&gt; &#65;&#x42;</p>"
-                                       "<ul><li>a</li><li>b<br>c</li></ul></body></html>"),
-              L"Head\r\n\r\nOne & two <3> AB\r\n\r\n- a\r\n- b\r\nc");
-    EXPECT_EQ(frmOnlineTut::HtmlToText("plain &unknown; text"), L"plain &unknown; text");
-}
-
 class OnlineTutTest : public ::testing::Test {
 protected:
-    frmOnlineTut& Open(const std::wstring& address, UINT timeoutMs = frmOnlineTut::kLoadTimeoutMs) {
+    frmOnlineTut& Open(const std::wstring& address, UINT timeoutMs = ui::kTutorialLoadTimeoutMilliseconds) {
         const ULONGLONG before = GetTickCount64();
         window = std::make_unique<frmOnlineTut>(address, timeoutMs);
         openingMs = GetTickCount64() - before;
@@ -92,8 +75,20 @@ protected:
         PumpFor(20);
     }
     // The browser's window as it stands inside the client area.
-    RECT BrowserPlace() const { return ChildRectOf(window->browserWindow()); }
-    std::pair<LONG, LONG> SizeTwips() const { return {window->browserSizeTwips().cx, window->browserSizeTwips().cy}; }
+    RECT BrowserPlace() const { return ChildRectOf(window->browser()->window()); }
+    ui::TwipsSize SizeTwips() const { return window->browserSizeTwips(); }
+    int Twips(int pixels) const { return ui::PixelsToTwips(pixels, window->dpi()); }
+    // The browser's rule: at its described place, the area less the margin each way.
+    ui::TwipsSize ExpectedTwips(const RECT& client) const {
+        return ui::BrowserSizeTwips({Twips(client.right), Twips(client.bottom)});
+    }
+    RECT ExpectedPlace(ui::TwipsSize size) const {
+        const ui::TwipsRect design = ui::OnlineTutorialDescription().control("WebBrowser1").place;
+        return win32::ToRect(ui::ToPixels({design.left, design.top, size.width, size.height}, window->dpi()));
+    }
+    RECT DesignClient() const {
+        return win32::ToRect(ui::ToPixels(ui::OnlineTutorialDescription().client, window->dpi()));
+    }
 
     std::unique_ptr<frmOnlineTut> window;
     ULONGLONG openingMs = 0;
@@ -103,7 +98,7 @@ TEST_F(OnlineTutTest, OpensMaximizedRestoresToTheDesignSizeCaptionBordersAndIcon
     SilentServer server;
     Open(server.url());
     HWND hwnd = window->hwnd();
-    EXPECT_EQ(win32::WindowText(hwnd), L"Online Tutorial");
+    EXPECT_EQ(WideToUtf8(win32::WindowText(hwnd)), ui::OnlineTutorialDescription().caption);
     // Opened maximized, so the page can be read; the browser follows the client rule.
     EXPECT_TRUE(IsZoomed(hwnd));
     RECT client{};
@@ -112,13 +107,17 @@ TEST_F(OnlineTutTest, OpensMaximizedRestoresToTheDesignSizeCaptionBordersAndIcon
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
     EXPECT_GT(Width(client), Width(work) * 3 / 4);
     EXPECT_GT(Height(client), Height(work) * 3 / 4);
-    EXPECT_EQ(SizeTwips(), std::make_pair(client.right * 15L - 100, client.bottom * 15L - 100));
+    EXPECT_EQ(SizeTwips(), ExpectedTwips(client));
     // Restored: the design client area.
     ShowWindow(hwnd, SW_RESTORE);
     PumpFor(30);
     GetClientRect(hwnd, &client);
-    EXPECT_EQ(Width(client), 312);  // 4680 x 3195 twips
-    EXPECT_EQ(Height(client), 213);
+    EXPECT_EQ(Width(client), Width(DesignClient()));
+    EXPECT_EQ(Height(client), Height(DesignClient()));
+    // Not pressed into the work area's corner, over whatever sits there.
+    RECT outer{};
+    GetWindowRect(hwnd, &outer);
+    EXPECT_FALSE(outer.left == work.left && outer.top == work.top) << "restored into the corner";
 
     const LONG_PTR style = GetWindowLongPtrW(hwnd, GWL_STYLE);
     EXPECT_TRUE(style & WS_THICKFRAME);
@@ -132,16 +131,18 @@ TEST_F(OnlineTutTest, OpensMaximizedRestoresToTheDesignSizeCaptionBordersAndIcon
     EXPECT_NE(GetClassLongPtrW(hwnd, GCLP_HICONSM), 0);
 }
 
-TEST_F(OnlineTutTest, BrowserAtEightEightAHundredTwipsSmallerThanTheClientArea) {
+TEST_F(OnlineTutTest, BrowserAtItsPlaceTheMarginSmallerThanTheClientArea) {
     SilentServer server;
     Open(server.url());
     ShowWindow(window->hwnd(), SW_RESTORE);  // the design size
     PumpFor(30);
-    EXPECT_EQ(SizeTwips(), std::make_pair(4580L, 3095L));
-    const RECT expected{8, 8, 8 + 305, 8 + 206};
-    const RECT recorded = window->browserRect();
+    RECT client{};
+    GetClientRect(window->hwnd(), &client);
+    EXPECT_EQ(SizeTwips(), ExpectedTwips(client));
+    const RECT expected = ExpectedPlace(SizeTwips());
+    const RECT recorded = window->browser()->place();
     EXPECT_TRUE(EqualRect(&recorded, &expected));
-    ASSERT_NE(window->browserWindow(), nullptr);
+    ASSERT_NE(window->browser()->window(), nullptr);
     const RECT place = BrowserPlace();
     EXPECT_TRUE(EqualRect(&place, &expected))
         << place.left << "," << place.top << " " << Width(place) << "x" << Height(place);
@@ -161,41 +162,40 @@ TEST_F(OnlineTutTest, BrowserFollowsResizingMaximizingAndTinySizes) {
                      SWP_NOMOVE | SWP_NOZORDER);
         PumpFor(30);
     };
+    const auto expectFollows = [&] {
+        RECT client{};
+        GetClientRect(hwnd, &client);
+        EXPECT_EQ(SizeTwips(), ExpectedTwips(client));
+        const RECT place = BrowserPlace();
+        const RECT expected = ExpectedPlace(SizeTwips());
+        EXPECT_TRUE(EqualRect(&place, &expected))
+            << place.left << "," << place.top << " " << Width(place) << "x" << Height(place);
+        return client;
+    };
     resizeClient(600, 400);
-    EXPECT_EQ(SizeTwips(), std::make_pair(8900L, 5900L));
-    RECT place = BrowserPlace();
-    EXPECT_EQ(place.left, 8);
-    EXPECT_EQ(place.top, 8);
-    EXPECT_EQ(Width(place), 593);
-    EXPECT_EQ(Height(place), 393);
+    expectFollows();
 
     // As small as the system lets the window become: the browser shrinks to nothing, not below.
+    // The system keeps a minimum width, but the client area's height reaches 0 here.
     SetWindowPos(hwnd, nullptr, 0, 0, 1, 1, SWP_NOMOVE | SWP_NOZORDER);
     PumpFor(30);
-    RECT client{};
-    GetClientRect(hwnd, &client);
-    EXPECT_EQ(window->browserSizeTwips().cx, std::max(0L, client.right * 15L - 100));
-    EXPECT_EQ(window->browserSizeTwips().cy, std::max(0L, client.bottom * 15L - 100));
-    // The system keeps a minimum width, but the client area's height reaches 0 here.
-    ASSERT_LT(client.bottom * 15, 100);
-    EXPECT_EQ(window->browserSizeTwips().cy, 0);
+    RECT client = expectFollows();
+    ASSERT_LT(Twips(client.bottom), ui::kBrowserMarginTwips);
+    EXPECT_EQ(SizeTwips().height, 0);
 
     ShowWindow(hwnd, SW_MAXIMIZE);
     PumpFor(50);
     ASSERT_TRUE(IsZoomed(hwnd));
-    GetClientRect(hwnd, &client);
+    client = expectFollows();
     EXPECT_GT(client.right, 600);
-    EXPECT_EQ(SizeTwips(), std::make_pair(client.right * 15L - 100, client.bottom * 15L - 100));
-    place = BrowserPlace();
-    EXPECT_EQ(place.left, 8);
-    EXPECT_EQ(place.top, 8);
-    EXPECT_EQ(Width(place), client.right - 7);  // reaches 20 twips past the right edge
+    // It reaches 20 twips past the right edge.
+    EXPECT_GT(BrowserPlace().right, client.right);
 }
 
 TEST_F(OnlineTutTest, NavigatesToTheTutorialWithoutWaitingForIt) {
     SilentServer server;
     Open(server.url());
-    ASSERT_TRUE(window->hasBrowser()) << "the browser control could not be created here";
+    ASSERT_TRUE(window->browser()->hasControl()) << "the browser control could not be created here";
     EXPECT_EQ(window->navigatedAddress(), server.url());
     EXPECT_LT(openingMs, 3000u) << "opening waited for the page";
     EXPECT_TRUE(window->awaitingTutorial());
@@ -204,10 +204,12 @@ TEST_F(OnlineTutTest, NavigatesToTheTutorialWithoutWaitingForIt) {
 
 TEST_F(OnlineTutTest, SiteThatNeverAnswersGivesTheShippedPageAfterTheTimeout) {
     SilentServer server;
-    Open(server.url(), 400);
-    ASSERT_TRUE(window->hasBrowser());
-    EXPECT_FALSE(window->showsBundledTutorial());
+    // Timed from before the window is made: on a busy machine opening alone may take a while.
+    const ULONGLONG start = GetTickCount64();
+    Open(server.url(), 800);
+    ASSERT_TRUE(window->browser()->hasControl());
     EXPECT_TRUE(PumpUntil([&] { return window->showsBundledTutorial(); }, 5000));
+    EXPECT_GE(GetTickCount64() - start, 800u) << "shown before the timeout";
     EXPECT_EQ(window->navigatedAddress(), frmOnlineTut::BundledTutorialAddress());
     EXPECT_TRUE(window->isOpen());
 }
@@ -218,7 +220,7 @@ TEST_F(OnlineTutTest, UnreachableSiteGivesTheShippedPageOnItsError) {
     server.Close();
     // A timeout far beyond the wait: the failed navigation itself must bring the shipped page.
     Open(refused, 600000);
-    ASSERT_TRUE(window->hasBrowser());
+    ASSERT_TRUE(window->browser()->hasControl());
     EXPECT_TRUE(PumpUntil([&] { return !window->awaitingTutorial(); }, 10000));
     EXPECT_TRUE(window->showsBundledTutorial()) << "the browser took the refused address as shown";
     EXPECT_EQ(window->navigatedAddress(), frmOnlineTut::BundledTutorialAddress());
@@ -233,29 +235,32 @@ bool BrowserWithoutEngine() {
 TEST_F(OnlineTutTest, PageThatLoadsIsShownAsItIs) {
     if (BrowserWithoutEngine()) GTEST_SKIP() << "Wine: the browser control loads no page without Gecko";
     Open(L"about:blank", 600000);
-    ASSERT_TRUE(window->hasBrowser());
+    ASSERT_TRUE(window->browser()->hasControl());
     EXPECT_TRUE(PumpUntil([&] { return !window->awaitingTutorial(); }, 10000));
     EXPECT_FALSE(window->showsBundledTutorial());
 }
 
 TEST_F(OnlineTutTest, WithoutABrowserControlTheShippedTutorialIsShownAsText) {
-    window = std::make_unique<frmOnlineTut>(L"http://127.0.0.1:9/", 600000, frmOnlineTut::Browser::None);
+    window = std::make_unique<frmOnlineTut>(L"http://127.0.0.1:9/", 600000, win32::BrowserHost::Kind::TextOnly);
     ASSERT_TRUE(window->isOpen());
     PumpFor(50);
-    EXPECT_FALSE(window->hasBrowser());
+    EXPECT_FALSE(window->browser()->hasControl());
     EXPECT_TRUE(window->showsBundledTutorial());
-    HWND text = window->browserWindow();
+    HWND text = window->browser()->window();
     ASSERT_NE(text, nullptr);
     wchar_t className[16]{};
     GetClassNameW(text, className, 16);
     EXPECT_STREQ(className, L"Edit");
     EXPECT_TRUE(GetWindowLongPtrW(text, GWL_STYLE) & ES_READONLY);
+    LOGFONTW font{};
+    ASSERT_NE(GetObjectW(reinterpret_cast<HFONT>(SendMessageW(text, WM_GETFONT, 0, 0)), sizeof(font), &font), 0);
+    EXPECT_EQ(font.lfHeight, -ui::PointsToPixels(ui::kDialogFont.points, window->dpi())) << "not at the display's scale";
     EXPECT_EQ(win32::WindowText(text), frmOnlineTut::BundledTutorialText());
     // The same place and sizing rule as the browser, here at the design size.
     ShowWindow(window->hwnd(), SW_RESTORE);
     PumpFor(30);
     const RECT place = BrowserPlace();
-    const RECT expected{8, 8, 8 + 305, 8 + 206};
+    const RECT expected = ExpectedPlace(SizeTwips());
     EXPECT_TRUE(EqualRect(&place, &expected));
 }
 

@@ -7,8 +7,10 @@
 #include <string>
 
 #include "AppWindowTestSupport.h"
-#include "app/win32/WindowSupport.h"
+#include "platform/win32/Window.h"
 #include "app/win32/frmSplash.h"
+#include "platform/WideText.h"
+#include "ui/WindowDescriptions.h"
 
 namespace vantrel::test {
 namespace {
@@ -57,6 +59,18 @@ protected:
         TakeQuitRequest();
     }
 
+    // The real control for a described one.
+    HWND Control(const ui::ControlDescription& control) const {
+        const std::string name = control.name;
+        if (name == "Frame1") return splash->frame();
+        if (name == "imgLogo") return splash->logo(control.index);
+        if (name == "lblVersion") return splash->versionLabel();
+        if (name == "lblCompany") return splash->companyLabel();
+        if (name == "lblWarning") return splash->warningLabel();
+        return nullptr;
+    }
+    RECT Expected(const ui::TwipsRect& place) const { return win32::ToRect(ui::ToPixels(place, splash->dpi())); }
+
     std::unique_ptr<frmSplash> splash;
     HWND mainWindow = nullptr;
     int created = 0;
@@ -67,8 +81,9 @@ TEST_F(SplashTest, BorderWithoutCaptionCentredAndOutOfTheTaskbar) {
     HWND window = splash->hwnd();
     RECT client{};
     GetClientRect(window, &client);
-    EXPECT_EQ(Width(client), 492);  // 7380 x 4245 twips
-    EXPECT_EQ(Height(client), 283);
+    const RECT design = Expected(ui::SplashDescription().client);
+    EXPECT_EQ(Width(client), Width(design));
+    EXPECT_EQ(Height(client), Height(design));
 
     const LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE);
     const LONG_PTR exStyle = GetWindowLongPtrW(window, GWL_EXSTYLE);
@@ -88,65 +103,65 @@ TEST_F(SplashTest, BorderWithoutCaptionCentredAndOutOfTheTaskbar) {
     EXPECT_EQ(created, 0);
 }
 
-TEST_F(SplashTest, FrameBannersAndCreditsAtTheirPlaces) {
+// Every control at its described place at the display's resolution, in its described parent, with
+// its text and face; the version label sizes itself to its text from its left edge.
+TEST_F(SplashTest, ControlsAsDescribed) {
     MakeSplash();
-    const RECT frame = ChildRectOf(splash->frame());
-    EXPECT_EQ(frame.left, 8);
-    EXPECT_EQ(frame.top, 8);
-    EXPECT_EQ(Width(frame), 472);
-    EXPECT_EQ(Height(frame), 270);
-
-    const POINT bannerPlaces[2] = {{40, 16}, {40, 136}};
-    for (int index = 0; index < 2; ++index) {
-        HWND banner = splash->logo(index);
-        ASSERT_EQ(GetParent(banner), splash->frame());
-        const RECT place = ChildRectOf(banner);
-        EXPECT_EQ(place.left, bannerPlaces[index].x) << index;
-        EXPECT_EQ(place.top, bannerPlaces[index].y) << index;
-        EXPECT_EQ(Width(place), 400) << index;
-        EXPECT_EQ(Height(place), 55) << index;
-        auto picture = reinterpret_cast<HBITMAP>(SendMessageW(banner, STM_GETIMAGE, IMAGE_BITMAP, 0));
-        ASSERT_NE(picture, nullptr) << "banner " << index << " missing from the resources";
-        BITMAP bitmap{};
-        GetObjectW(picture, sizeof(bitmap), &bitmap);
-        EXPECT_EQ(bitmap.bmWidth, 400);
-        EXPECT_EQ(bitmap.bmHeight, 55);
+    for (const ui::ControlDescription& control : ui::SplashDescription().controls) {
+        SCOPED_TRACE(std::string(control.name) + "(" + std::to_string(control.index) + ")");
+        HWND child = Control(control);
+        ASSERT_NE(child, nullptr);
+        EXPECT_EQ(GetParent(child), control.parent ? splash->frame() : splash->hwnd());
+        const RECT expected = Expected(control.place);
+        const RECT place = ChildRectOf(child);
+        EXPECT_EQ(place.left, expected.left);
+        EXPECT_EQ(place.top, expected.top);
+        if (std::string(control.name) != "lblVersion") {
+            EXPECT_EQ(Width(place), Width(expected));
+            EXPECT_EQ(Height(place), Height(expected));
+        }
+        if (control.kind == ui::ControlKind::Image) {
+            // Stretched to its place: the picture is as large as the control.
+            auto picture = reinterpret_cast<HBITMAP>(SendMessageW(child, STM_GETIMAGE, IMAGE_BITMAP, 0));
+            ASSERT_NE(picture, nullptr) << "banner missing from the resources";
+            BITMAP bitmap{};
+            GetObjectW(picture, sizeof(bitmap), &bitmap);
+            EXPECT_EQ(bitmap.bmWidth, Width(expected));
+            EXPECT_EQ(bitmap.bmHeight, Height(expected));
+        }
+        if (control.kind == ui::ControlKind::Label) {
+            LOGFONTW font{};
+            ASSERT_NE(GetObjectW(reinterpret_cast<HFONT>(SendMessageW(child, WM_GETFONT, 0, 0)), sizeof(font), &font),
+                      0);
+            EXPECT_EQ(WideToUtf8(font.lfFaceName), control.font.face);
+            EXPECT_EQ(font.lfHeight, -ui::PointsToPixels(control.font.points, splash->dpi()));
+            EXPECT_EQ(font.lfWeight >= FW_BOLD, control.font.bold);
+            if (std::string(control.name) != "lblVersion")
+                EXPECT_EQ(WideToUtf8(win32::WindowText(child)), control.text);
+            // The caption fits its label on one line.
+            const std::wstring text = win32::WindowText(child);
+            const SIZE extent = win32::TextExtent(child, nullptr, text);
+            EXPECT_LE(extent.cx, Width(place)) << "cut off: " << WideToUtf8(text);
+            EXPECT_LE(extent.cy, Height(place)) << "cut off: " << WideToUtf8(text);
+        }
     }
-
-    for (HWND credit : {splash->companyLabel(), splash->warningLabel()}) {
-        const std::wstring text = win32::WindowText(credit);
-        EXPECT_FALSE(text.empty());
-        EXPECT_LE(win32::TextExtent(credit, splash->creditFont(), text).cx, Width(ChildRectOf(credit)))
-            << "credit line does not fit: " << std::string(text.begin(), text.end());
-    }
-    EXPECT_EQ(ChildRectOf(splash->companyLabel()).top, 224);  // 3360 twips
-    EXPECT_EQ(ChildRectOf(splash->warningLabel()).top, 244);  // 3660 twips
 }
 
-TEST_F(SplashTest, VersionLabelRightAlignedArialBoldSizedToItsText) {
+TEST_F(SplashTest, VersionLabelRightAlignedSizedToItsText) {
     MakeSplash();
     HWND label = splash->versionLabel();
     const std::wstring text = win32::WindowText(label);
     EXPECT_EQ(text, L"Version 2.0.0");
     EXPECT_TRUE(GetWindowLongPtrW(label, GWL_STYLE) & SS_RIGHT);
-
-    LOGFONTW font{};
-    ASSERT_NE(GetObjectW(reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0)), sizeof(font), &font), 0);
-    EXPECT_STREQ(font.lfFaceName, L"Arial");
-    EXPECT_EQ(font.lfHeight, -16);  // 12 points
-    EXPECT_GE(font.lfWeight, FW_BOLD);
-
+    const SIZE extent = win32::TextExtent(label, nullptr, text);
     const RECT place = ChildRectOf(label);
-    EXPECT_EQ(place.left, 176);  // 2640, 1440 twips: the left edge stays
-    EXPECT_EQ(place.top, 96);
-    const SIZE extent = win32::TextExtent(label, splash->versionFont(), text);
     EXPECT_EQ(Width(place), extent.cx) << "sized to its text, not to the design width";
     EXPECT_EQ(Height(place), extent.cy);
 }
 
 TEST_F(SplashTest, TwoSecondsWithoutInputHandOver) {
     const ULONGLONG loading = GetTickCount64();
-    MakeSplash(frmSplash::kDisplayTimeMs);
+    MakeSplash(ui::kSplashDisplayMilliseconds);
     const auto elapsed = [&] { return static_cast<int>(GetTickCount64() - loading); };
     PumpUntil([&] { return splash->dismissed(); }, 1700 - elapsed());
     EXPECT_FALSE(splash->dismissed()) << "gone after " << elapsed() << " ms";
