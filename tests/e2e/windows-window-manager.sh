@@ -36,12 +36,19 @@ shown=$(date +%s%N)
 sleep 0.3
 import -window root "$out/1-splash.png"
 step "splash $(printf '0x%x' "$splash"); active window ${active_window:=$(active)}; input focus $(printf '0x%x' "$(xdotool getwindowfocus 2>/dev/null || echo 0)")"
-# A character key sent to whatever window has the focus, as a user's key press is.
+# A character key sent to whatever window has the focus, as a user's key press is. What is timed
+# is the splash going, which the key does at once; the main window's creation after it may take
+# a while on a loaded machine and says nothing about the key.
+viewable() { xwininfo -id "$1" 2>/dev/null | grep -q IsViewable; }
+viewable "$splash" || fail "the splash went before the key was pressed (its 2000 ms timer): cannot tell whether the key reaches it"
 xdotool key q
+keyed=$(date +%s%N)
+while viewable "$splash" && [ $(( ($(date +%s%N) - keyed) / 1000000 )) -lt 3000 ]; do sleep 0.02; done
+gone=$(( ($(date +%s%N) - keyed) / 1000000 ))
+[ "$gone" -lt 1000 ] || fail "the splash went $gone ms after the key: the key did not dismiss it (timer 2000 ms)"
 main=$(find_window '^Vantrel 2\.0$') || fail "the main window did not appear"
 dismissed=$(( ($(date +%s%N) - shown) / 1000000 ))
-[ "$dismissed" -lt 1500 ] || fail "the main window came after $dismissed ms: the key did not dismiss the splash (timer 2000 ms)"
-step "the splash was active; a key dismissed it, the main window showed $dismissed ms after the splash"
+step "the splash was active; a key dismissed it $gone ms after the key, the main window showed $dismissed ms after the splash"
 states "$main" | grep -q SKIP_TASKBAR && fail "the main window has no taskbar entry"
 
 xdotool windowfocus --sync "$main" 2>/dev/null || true; sleep 0.3
