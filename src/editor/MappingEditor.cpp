@@ -2,11 +2,12 @@
 
 #include <filesystem>
 
-#include "ui/AppIdentity.h"
 #include "editor/DocumentFile.h"
 #include "editor/EntryText.h"
 #include "platform/UserFolders.h"
 #include "targa/TargaReader.h"
+#include "ui/AppIdentity.h"
+#include "ui/Twips.h"
 
 namespace vantrel {
 
@@ -14,7 +15,7 @@ namespace {
 
 using Box = EditorView::Box;
 
-constexpr int kTwipsPerPixel = 15;
+using ui::kTwipsPerPixel;
 
 // A 16-bit signed result, or nullopt where the arithmetic would overflow.
 std::optional<std::int16_t> Checked16(long value) {
