@@ -11,6 +11,8 @@
 #include <fstream>
 #include <iterator>
 #include <memory>
+#include <new>
+#include <stdexcept>
 #include <optional>
 #include <set>
 #include <string>
@@ -213,8 +215,9 @@ private:
 void ReadInto(Linter& linter, const Reading& reading) {
     if (reading.game())
         for (const auto& problem : reading.game()->problems())
-            linter.addFileProblem(problem.archive.string(), Severity::Warning,
-                                  problem.text + "; the rest of the files are read without it");
+            linter.addFileProblem(problem.archive.string(), problem.stopsTheGame ? Severity::Error : Severity::Warning,
+                                  problem.leftOut ? problem.text + "; the rest of the files are read without it"
+                                                  : problem.text);
     for (const auto& file : reading.iniFiles()) {
         std::string problem;
         if (const auto bytes = file.read(&problem))
@@ -519,6 +522,14 @@ int RunCheckCommand(int argc, const char* const* argv, std::ostream& out, std::o
     } catch (const UsageError& e) {
         err << "vantrel-check: " << e.text << "\nRun with --help for more information.\n";
         return kExitUsage;
+    } catch (const std::bad_alloc&) {
+        // Nothing read may end the run by an exception: whatever input got this far is named by
+        // the failure, and the status says the check did not pass.
+        err << "vantrel-check: error: out of memory; the check was stopped\n";
+        return kExitFound;
+    } catch (const std::exception& e) {
+        err << "vantrel-check: error: the check was stopped: " << e.what() << "\n";
+        return kExitFound;
     }
     return kExitUsage;
 }

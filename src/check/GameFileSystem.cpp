@@ -121,14 +121,16 @@ void GameFileSystem::openArchives(const std::vector<std::pair<fs::path, bool>>& 
     std::stable_sort(found.begin(), found.end(), [](const Found& a, const Found& b) { return a.key < b.key; });
     for (const auto& archiveFile : found) {
         BigOpenResult opened = BigArchive::Open(archiveFile.path);
-        for (const auto& problem : opened.problems) problems_.push_back({archiveFile.path, problem});
+        for (const auto& problem : opened.problems)
+            problems_.push_back({archiveFile.path, problem.text, problem.stopsTheGame, !opened.archive});
         if (!opened.archive) continue;
         if (opened.archive->format() != BigFormat::Bigf) {
             // Win32BIGFileSystem::openArchiveFile compares the first four bytes with "BIGF" and
             // leaves any other archive out.
             problems_.push_back({archiveFile.path,
                                  "the archive starts with 'BIG4' at offset 0x0; the game opens only archives that "
-                                 "start with 'BIGF' and leaves this one out"});
+                                 "start with 'BIGF' and leaves this one out",
+                                 false, true});
             continue;
         }
         archives_.push_back(std::move(opened.archive));

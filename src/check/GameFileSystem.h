@@ -78,6 +78,8 @@ public:
     struct Problem {
         std::filesystem::path archive;
         std::string text;  // names the offset where there is one
+        bool stopsTheGame = false;  // see BigProblem
+        bool leftOut = false;       // the archive is not read at all
     };
     const std::vector<Problem>& problems() const { return problems_; }
     std::size_t archiveCount() const { return archives_.size(); }

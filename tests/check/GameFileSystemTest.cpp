@@ -73,27 +73,35 @@ TEST(BigArchive, ADamagedArchiveIsReportedWithTheOffset) {
         const char* name;
         std::string bytes;
         bool usable;
+        bool stopsTheGame;
         std::string message;
     };
     std::string countTooLarge = good;
     countTooLarge[8] = '\x7F';  // the count's high byte
     std::string pastTheEnd = good;
     pastTheEnd[0x10 + 4 + 3] = '\x40';  // a.ini's size: 0x40 bytes, past the end of the file
+    // The game copies an entry's path into a char[260] with its NUL: 259 bytes fit, 260 do not.
+    const std::string longest(259, 'p'), tooLong(260, 'q');
     const std::vector<Case> cases = {
-        {"zip.big", "PK\x03\x04 not an archive at all", false, "not a .big archive: it starts with 'PK\\x03\\x04' at offset 0x0"},
-        {"header.big", std::string("BIGF\x10\x00", 6), false, "the header ends at offset 0x6, before its 16 bytes"},
-        {"count.big", countTooLarge, false, "the entry count at offset 0x8 says 2130706434 entries"},
-        {"table.big", MakeBig({{"a.ini", "0123456789"}}).substr(0, 0x10 + 8 + 3), false,
+        {"zip.big", "PK\x03\x04 not an archive at all", false, false, "not a .big archive: it starts with 'PK\\x03\\x04' at offset 0x0"},
+        {"header.big", std::string("BIGF\x10\x00", 6), false, false, "the header ends at offset 0x6, before its 16 bytes"},
+        {"count.big", countTooLarge, false, true, "the entry count at offset 0x8 says 2130706434 entries"},
+        {"table.big", MakeBig({{"a.ini", "0123456789"}}).substr(0, 0x10 + 8 + 3), false, false,
          "the path of entry 1 at offset 0x18 has no terminating NUL byte before the end of the file"},
-        {"cut.big", good.substr(0, 0x10 + 14 + 4), false, "the entry table ends at offset 0x22 (end of file) in entry 2 of 2"},
-        {"past.big", pastTheEnd, true, "entry 'a.ini' (table offset 0x10) says its data lie at offset 0x2C for 64 bytes"},
+        {"cut.big", good.substr(0, 0x10 + 14 + 4), false, false, "the entry table ends at offset 0x22 (end of file) in entry 2 of 2"},
+        {"past.big", pastTheEnd, true, false, "entry 'a.ini' (table offset 0x10) says its data lie at offset 0x2C for 64 bytes"},
+        {"empty.big", MakeBig({{"a.ini", "x"}, {"", "y"}}), false, false,
+         "entry 2 of 2 (table offset 0x1E) has an empty path"},
+        {"long.big", MakeBig({{longest, "x"}, {tooLong, "y"}}), true, true,
+         "(table offset 0x11C) has a path of 260 bytes; the game copies it into a buffer of 260 bytes"},
     };
     for (const auto& c : cases) {
         WriteBytes(dir / c.name, c.bytes);
         const BigOpenResult opened = BigArchive::Open(dir / c.name);
         EXPECT_EQ(opened.archive != nullptr, c.usable) << c.name;
         ASSERT_FALSE(opened.problems.empty()) << c.name;
-        EXPECT_NE(opened.problems.back().find(c.message), std::string::npos) << c.name << ": " << opened.problems.back();
+        EXPECT_NE(opened.problems.back().text.find(c.message), std::string::npos) << c.name << ": " << opened.problems.back().text;
+        EXPECT_EQ(opened.problems.back().stopsTheGame, c.stopsTheGame) << c.name;
     }
     // The entry outside the file stays in the table and fails when read; the others read.
     const BigOpenResult past = BigArchive::Open(dir / "past.big");
@@ -101,6 +109,27 @@ TEST(BigArchive, ADamagedArchiveIsReportedWithTheOffset) {
     EXPECT_FALSE(past.archive->read(past.archive->entries()[0], &problem));
     EXPECT_NE(problem.find("offset 0x2C"), std::string::npos) << problem;
     EXPECT_EQ(past.archive->read(past.archive->entries()[1], &problem), "x");
+}
+
+// A sparse file of 4 GiB whose header claims as many entries as that size allows: the table is
+// zeros, and reading it to the count would take minutes and, sized from the count, 19 GB.
+TEST(BigArchive, ASparseArchiveOfZerosIsLeftOutAtItsFirstEntry) {
+    TempDir dir;
+    const auto path = dir / "sparse.big";
+    std::string header = MakeBig({});
+    const std::uintmax_t size = std::uintmax_t{4} << 30;
+    const auto count = static_cast<std::uint32_t>((size - 16) / 9);
+    for (int i = 0; i < 4; ++i) header[8 + i] = static_cast<char>((count >> (24 - 8 * i)) & 0xFF);
+    WriteBytes(path, header);
+    std::error_code error;
+    std::filesystem::resize_file(path, size, error);
+    if (error) GTEST_SKIP() << "this file system cannot hold a sparse 4 GiB file: " << error.message();
+    const BigOpenResult opened = BigArchive::Open(path);
+    EXPECT_FALSE(opened.archive);
+    ASSERT_EQ(opened.problems.size(), 1u);
+    EXPECT_NE(opened.problems[0].text.find("entry 1 of " + std::to_string(count) + " (table offset 0x10) has an empty path"),
+              std::string::npos)
+        << opened.problems[0].text;
 }
 
 // A game folder and a mod folder with the same paths in several places, each file saying where it is.
