@@ -34,7 +34,34 @@ std::optional<std::string> GameFile::read(std::string* problem) const {
     return ReadWholeFile(*loose, problem);
 }
 
+namespace {
+
+const char* KindOfFile(fs::file_type type) {
+    switch (type) {
+        case fs::file_type::directory: return "a folder";
+        case fs::file_type::fifo: return "a pipe";
+        case fs::file_type::character: return "a character device";
+        case fs::file_type::block: return "a block device";
+        case fs::file_type::socket: return "a socket";
+        default: return "not a regular file";
+    }
+}
+
+}  // namespace
+
 std::optional<std::string> ReadWholeFile(const std::filesystem::path& path, std::string* problem) {
+    // Only regular files are read, as the editor's reader reads them: a device such as /dev/zero
+    // has no end, and opening a pipe waits for a writer that may never come.
+    std::error_code error;
+    const fs::file_status status = fs::status(path, error);
+    if (status.type() == fs::file_type::not_found) {
+        *problem = error ? error.message() : "no such file";
+        return std::nullopt;
+    }
+    if (status.type() != fs::file_type::regular && status.type() != fs::file_type::unknown) {
+        *problem = std::string("it is ") + KindOfFile(status.type()) + ", not a regular file; only regular files are read";
+        return std::nullopt;
+    }
     std::ifstream in(path, std::ios::binary);
     if (!in) {
         *problem = std::strerror(errno);
