@@ -49,6 +49,8 @@ const char* KindOfFile(fs::file_type type) {
 
 }  // namespace
 
+bool GameListsSubfolder(std::string_view name) { return name.find('.') == std::string_view::npos; }
+
 std::optional<std::string> ReadWholeFile(const std::filesystem::path& path, std::string* problem) {
     // Only regular files are read, as the editor's reader reads them: a device such as /dev/zero
     // has no end, and opening a pipe waits for a writer that may never come.
@@ -139,6 +141,10 @@ void GameFileSystem::openArchives(const std::vector<std::pair<fs::path, bool>>& 
         std::error_code error;
         for (auto it = fs::recursive_directory_iterator(folder, fs::directory_options::skip_permission_denied, error);
              !error && it != fs::recursive_directory_iterator(); it.increment(error)) {
+            if (it->is_directory(error) && !GameListsSubfolder(it->path().filename().string())) {
+                it.disable_recursion_pending();
+                continue;
+            }
             if (!it->is_regular_file(error)) continue;
             std::string key = GameKey(it->path().lexically_relative(folder).string());
             if (key.size() > 4 && key.ends_with(".big")) found.push_back({std::move(key), it->path(), fromGame});
@@ -206,13 +212,23 @@ std::vector<GameFile> GameFileSystem::iniFilesInGameOrder(std::string_view gameF
     if (!prefix.empty() && prefix.back() != '\\') prefix += '\\';
     // Every path under the folder, loose or archived, once (FileSystem::getFileListInDirectory
     // lists both into one set ordered without regard to case).
+    // The loose files' listing (Win32LocalFileSystem::getFileListInDirectory) descends only into
+    // subfolders that match "*.", names without a dot; the archives' listing has no such rule.
     std::vector<std::string> keys;
-    auto collect = [&](const auto& map) {
-        for (auto it = map.lower_bound(prefix); it != map.end() && it->first.starts_with(prefix); ++it)
-            if (it->first.ends_with(".ini")) keys.push_back(it->first);
+    auto collect = [&](const auto& map, bool loose) {
+        for (auto it = map.lower_bound(prefix); it != map.end() && it->first.starts_with(prefix); ++it) {
+            if (!it->first.ends_with(".ini")) continue;
+            if (loose) {
+                const std::size_t lastSeparator = it->first.rfind('\\');
+                if (lastSeparator != std::string::npos && lastSeparator >= prefix.size() &&
+                    it->first.find('.', prefix.size()) < lastSeparator)
+                    continue;
+            }
+            keys.push_back(it->first);
+        }
     };
-    for (const auto& layer : loose_) collect(layer.files.files());
-    collect(archived_);
+    for (const auto& layer : loose_) collect(layer.files.files(), true);
+    collect(archived_, false);
     std::sort(keys.begin(), keys.end());
     keys.erase(std::unique(keys.begin(), keys.end()), keys.end());
     std::stable_partition(keys.begin(), keys.end(), [&](const std::string& key) {

@@ -17,7 +17,8 @@
 // What is loose and which archives are open, in the game's order:
 // - the mod folders' loose files (a mod is its files copied into the game's folder; they replace
 //   the game's own), then the first game folder's loose files;
-// - the .big archives of the mod folders and the first game folder, found in every subfolder and
+// - the .big archives of the mod folders and the first game folder, found in every subfolder (whose
+//   name has no dot, see GameListsSubfolder) and
 //   opened in order of their paths without regard to case, as one folder
 //   (Win32BIGFileSystem::loadBigFilesFromDirectory); when two hold the same path, the one opened
 //   first wins (ArchiveFileSystem::loadIntoDirectoryTree does not overwrite);
@@ -52,6 +53,11 @@ private:
     std::filesystem::path folder_;
     std::map<std::string, std::filesystem::path> files_;
 };
+
+// Whether the game's listing of loose files descends into a subfolder of this name: only names
+// without a dot match its "*." (Win32LocalFileSystem::getFileListInDirectory). That listing finds
+// the .big archives and a folder's INI files; a file opened by its path is found in any folder.
+bool GameListsSubfolder(std::string_view name);
 
 // The lower-case form of a game path with '\' between names and no leading separator.
 std::string GameKey(std::string_view path);

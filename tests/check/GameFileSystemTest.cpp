@@ -212,6 +212,25 @@ TEST_F(GameFiles, AFolderListsLooseAndArchivedFilesOnceEachInTheGamesOrder) {
                                         (game / "INIZH.big").string() + ":data\\ini\\TWICE.ini", kSubFolderIni}));
 }
 
+// The game's listing of loose files descends only into subfolders without a dot in their name
+// (Win32LocalFileSystem::getFileListInDirectory matches "*."); it finds both the INI files of a
+// folder and the .big archives. The archives' own listing has no such rule, and a file opened by
+// its path is found in any folder.
+TEST(MappedImageFolders, SubfoldersWithADotInTheirNameAreNotListed) {
+    TempDir mod;
+    const std::string hand = "Data\\INI\\MappedImages\\HandCreated\\";
+    WriteBytes(mod / "Data" / "INI" / "MappedImages" / "HandCreated" / "Old.v1" / "Old.ini", "");
+    WriteBytes(mod / "Data" / "INI" / "MappedImages" / "HandCreated" / "New" / "New.ini", "");
+    WriteBytes(mod / "Sub.d" / "Hidden.big", MakeBig({{hand + "FromHidden.ini", ""}}));
+    WriteBytes(mod / "Sub" / "Seen.big", MakeBig({{hand + "Archived.v2\\FromSeen.ini", ""}}));
+    const GameFileSystem files({{mod.path()}, {}});
+    EXPECT_EQ(files.archiveCount(), 1u);
+    EXPECT_EQ(Displays(MappedImageFilesInGameOrder(files, std::nullopt), mod.path()),
+              (std::vector<std::string>{"Sub/Seen.big:" + hand + "Archived.v2\\FromSeen.ini",
+                                        "Data/INI/MappedImages/HandCreated/New/New.ini"}));
+    EXPECT_TRUE(files.find(hand + "Old.v1\\Old.ini"));
+}
+
 TEST(MappedImageFolders, UserDataThenTextureSize512ThenHandCreatedAndNothingElse) {
     TempDir mod, user;
     WriteBytes(mod / "data" / "ini" / "mappedimages" / "handcreated" / "Hand.ini", "");
