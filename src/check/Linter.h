@@ -70,6 +70,8 @@ private:
     void add(Finding finding);
     void checkImage(const MappedImageState& image);
     void checkAgainstTexture(const MappedImageState& image, const TextureState& texture);
+    // Coords against TextureWidth and TextureHeight, when no texture tells the real size.
+    void checkAgainstDeclaredSize(const MappedImageState& image);
     void reportTexture(const std::string& name, const TextureState& texture, const std::vector<const MappedImageState*>& users);
 
     LintOptions options_;

@@ -65,6 +65,18 @@ TEST_F(LintTextures, SizeThatDiffersFromTheHeaderAndRectangleOutsideTheTexture) 
     EXPECT_EQ(lint(Block("A", "Icons.tga", 128, 32, "Left:60 Top:0 Right:70 Bottom:8")), expected);
 }
 
+// Without a texture to tell the real size, the declared size is all there is, as when a file is
+// linted with no textures at all.
+TEST_F(LintTextures, ARectangleOnATextureNotFoundIsCheckedAgainstTheDeclaredSize) {
+    const std::vector<Finding> expected = {
+        {"t.ini", 2, Severity::Warning, "texture 'missing.tga' not found in '" + dir.path().string() + "'"},
+        {"t.ini", 5, Severity::Warning,
+         "the rectangle Left:0 Top:0 Right:100 Bottom:8 reaches outside the 64 x 64 texture that TextureWidth and "
+         "TextureHeight declare"},
+    };
+    EXPECT_EQ(lint(Block("A", "missing.tga", 64, 64, "Left:0 Top:0 Right:100 Bottom:8")), expected);
+}
+
 TEST_F(LintTextures, TexturesNotFoundShadowedUnreadableOrNotLoadedByTheGameAreReportedOncePerTexture) {
     test::WriteBytes(dir / "truncated.tga", test::MakeTarga24(16, 16, test::DistinctColor).substr(0, 18 + 100));
     // A whole file whose Targa 2.0 footer places the extension area past its end.
@@ -139,7 +151,8 @@ TEST_F(LintTextures, ATextureInsideAnArchiveIsReadInPlaceAndChecked) {
     options.textures.emplace(TextureSearch::Places{&files, "English", std::nullopt, {}});
     options.inspectTarga = InspectGameFile;
     Linter linter(std::move(options));
-    linter.addFile("t.ini", Block("A", "packed.TGA", 64, 16, "Left:0 Top:0 Right:8 Bottom:8") + Block("B", "Cut.tga", 8, 8));
+    linter.addFile("t.ini", Block("A", "packed.TGA", 64, 16, "Left:0 Top:0 Right:8 Bottom:8") +
+                           Block("B", "Cut.tga", 8, 8, "Left:0 Top:0 Right:8 Bottom:8"));
     const std::string packed = (dir / "game" / "TexturesZH.big").string() + ":Art\\Textures\\Packed.tga";
     const auto findings = linter.finish();
     ASSERT_EQ(findings.size(), 2u) << ::testing::PrintToString(findings);
