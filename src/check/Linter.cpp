@@ -169,7 +169,13 @@ void Linter::reportTexture(const std::string& name, const TextureState& texture,
     }
     const TargaFacts& facts = *texture.facts;
     const std::string file = Quoted(texture.found.tga->display);
-    if (facts.unreadable) {
+    if (facts.colourMapOverrun) {
+        // Targa::Load copies the colour map without a bound: what lies after its buffer is
+        // overwritten, and the game may crash.
+        add({at.file, at.line, Severity::Error,
+             "texture " + file + " overruns the game's colour-map buffer: " + *facts.colourMapOverrun +
+                 ", which may crash it or damage what it holds there" + others});
+    } else if (facts.unreadable) {
         warn("texture " + file + " cannot be read: " + *facts.unreadable);
     } else if (facts.gameLoad == TargaFacts::GameLoad::Fails) {
         switch (facts.gameShows) {

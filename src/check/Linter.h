@@ -34,6 +34,8 @@ struct TargaFacts {
     // When it loads: what the game draws otherwise than the file means (pixels in undefined
     // colours, a strip upside down), or empty.
     std::string gameNote;
+    // Why the game's loader writes past its colour-map buffer while reading the file, if it does.
+    std::optional<std::string> colourMapOverrun;
 };
 using TargaInspector = std::function<TargaFacts(const GameFile&)>;
 
