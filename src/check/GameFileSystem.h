@@ -64,7 +64,7 @@ std::string GameKey(std::string_view path);
 
 // Which game a --game folder holds. The two differ where vantrel-check models them: Zero Hour looks
 // for textures in Data\<language>\Art\Textures first (GameFileClass::Set_Name), the original
-// game does not; Zero Hour's Targa reader leaves a strip of bottom-origin textures upside down.
+// game last; Zero Hour's Targa reader leaves a strip of bottom-origin textures upside down.
 enum class GameKind { ZeroHour, Generals };
 
 // Zero Hour when the folder holds an archive whose name ends in "ZH.big" (INIZH.big and the rest of

@@ -262,7 +262,7 @@ TEST(MappedImageFolders, UserDataThenTextureSize512ThenHandCreatedAndNothingElse
     EXPECT_TRUE(IsGameRoot(user.path()));
 }
 
-TEST(TextureSearchOrder, LanguageFolderThenArtTexturesThenUserDataThenTexturesFoldersInOrder) {
+TEST(TextureSearchOrder, LanguageFolderThenArtTexturesThenUserDataThenMapPreviewsThenTexturesFoldersInOrder) {
     TempDir mod, game, user, first, second;
     WriteBytes(mod / "Art" / "Textures" / "Tank.tga", "common");
     WriteBytes(mod / "Data" / "English" / "Art" / "Textures" / "tank.TGA", "english");
@@ -271,6 +271,12 @@ TEST(TextureSearchOrder, LanguageFolderThenArtTexturesThenUserDataThenTexturesFo
     WriteBytes(game / "TexturesZH.big", MakeBig({{"Art\\Textures\\Retail.tga", "archived"}}));
     WriteBytes(game / "EnglishZH.big", MakeBig({{"Data\\English\\Art\\Textures\\Retail.tga", "archived english"}}));
     WriteBytes(user / "Textures" / "Mine.tga", "user");
+    WriteBytes(user / "MapPreviews" / "Mine.tga", "preview");
+    WriteBytes(user / "MapPreviews" / "Map.tga", "preview");
+    WriteBytes(user / "MapPreviews" / "Map.dds", "never looked for");
+    WriteBytes(mod / "Data" / "English" / "Art" / "Textures" / "Map.tga", "english");
+    WriteBytes(mod / "Data" / "English" / "Art" / "Textures" / "Flag.tga", "english");
+    WriteBytes(first / "Flag.tga", "first");
     WriteBytes(first / "deep" / "Extra.tga", "first");
     WriteBytes(second / "Extra.tga", "second");
     WriteBytes(second / "Only.tga", "second only");
@@ -282,10 +288,25 @@ TEST(TextureSearchOrder, LanguageFolderThenArtTexturesThenUserDataThenTexturesFo
     EXPECT_FALSE(english.lookup("Victorious.tga").dds);  // the Spanish folder is not the English game's
     EXPECT_EQ(Read(english.lookup("Retail.tga").tga), "archived english");
     EXPECT_EQ(Read(english.lookup("mine.tga").tga), "user");
+    EXPECT_EQ(Read(english.lookup("Map.tga").tga), "english");
+    EXPECT_FALSE(english.lookup("Map.tga").dds);  // map previews are looked for as .tga only
     EXPECT_EQ(Read(english.lookup("Extra.tga").tga), "first");
     EXPECT_EQ(Read(english.lookup("Only.tga").tga), "second only");
     EXPECT_FALSE(english.lookup("Nowhere.tga").tga);
 
+    // The original game looks in the language folder last, after the user's MapPreviews.
+    places.languageFolderFirst = false;
+    const TextureSearch original(places);
+    EXPECT_EQ(Read(original.lookup("TANK.tga").tga), "common");
+    EXPECT_EQ(Read(original.lookup("Retail.tga").tga), "archived");
+    EXPECT_EQ(Read(original.lookup("Map.tga").tga), "preview");
+    EXPECT_EQ(Read(original.lookup("Flag.tga").tga), "english");  // before the --textures folders
+    EXPECT_EQ(original.describe(), "'Art\\Textures', " + Quoted((user / "Textures").string()) + ", " +
+                                       Quoted((user / "MapPreviews").string()) + " (.tga only), " +
+                                       "'Data\\English\\Art\\Textures', " + Quoted(first.path().string()) + ", " +
+                                       Quoted(second.path().string()));
+
+    places.languageFolderFirst = true;
     places.language = "Spanish";
     const TextureSearch spanish(places);
     EXPECT_EQ(Read(spanish.lookup("Victorious.tga").dds), "spanish dds");
