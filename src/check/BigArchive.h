@@ -19,6 +19,9 @@
 //   0x0C  4 bytes  end of the entry table (not used by the game)
 //   0x10  entries: data offset (4 bytes, big-endian), data size (4 bytes, big-endian), path
 //         ended by a NUL byte, such as "Data\INI\MappedImages\HandCreated\Foo.ini".
+//
+// The table is read entry by entry and never sized from the header's count, so that memory
+// follows what the file really holds.
 namespace vantrel::check {
 
 enum class BigFormat { Bigf, Big4 };
@@ -31,12 +34,20 @@ struct BigEntry {
 
 class BigArchive;
 
+// One thing wrong with an archive, naming the byte offset.
+struct BigProblem {
+    std::string text;
+    // The game crashes or hangs on it while opening the archive at start-up, rather than
+    // merely finding a file missing or damaged later.
+    bool stopsTheGame = false;
+};
+
 struct BigOpenResult {
     std::unique_ptr<BigArchive> archive;  // null when the archive cannot be used at all
-    // What is wrong with it, each naming the byte offset: the reason it cannot be used, or
-    // entries whose data lie outside the file (those entries are kept, as the game keeps them,
-    // and fail when read).
-    std::vector<std::string> problems;
+    // What is wrong with it: the reason it cannot be used, or entries the game chokes on or whose
+    // data lie outside the file (those entries are kept, as the game keeps them, and fail when
+    // read).
+    std::vector<BigProblem> problems;
 };
 
 class BigArchive {

@@ -11,6 +11,8 @@
 #include <fstream>
 #include <iterator>
 #include <memory>
+#include <new>
+#include <stdexcept>
 #include <optional>
 #include <set>
 #include <string>
@@ -55,8 +57,9 @@ constexpr const char* kReadNote =
     "then the .big archives (opened by name, first match wins; the mod's archives count as if copied into the "
     "game folder), then the archives of a second --game folder (for Zero Hour, the original game's). Textures "
     "are looked for in Data/<language>/Art/Textures, then Art/Textures, the same way, then in "
-    "<user data>/Textures, then in each --textures folder in the order given. Any other folder is read as a "
-    "plain folder of INI files, and files are read as given, after the game's.";
+    "<user data>/Textures, then (a .tga) in <user data>/MapPreviews, then in each --textures folder in the "
+    "order given; the original game looks in Data/<language>/Art/Textures last, after MapPreviews. "
+    "Any other folder is read as a plain folder of INI files, and files are read as given, after the game's.";
 
 constexpr const char* kSeverityNote =
     "An error is something that stops the game at start-up; a warning is something the game accepts but "
@@ -109,11 +112,11 @@ void AddSourceOptions(CLI::App* command, SourceOptions& options) {
                         "own first. May be repeated");
     command->add_option("--user-data", options.userData,
                         "The game's user data folder (the one holding Options.ini): its INI/MappedImages is read "
-                        "first when it holds .ini files, and its Textures folder is searched after the game's");
+                        "first when it holds .ini files, and its Textures folder is searched after the game's, then its MapPreviews folder for .tga files");
     command->add_option("--language", options.language,
-                        "The game's language, which names the folder Data/<language>/Art/Textures searched first "
-                        "(default English). Zero Hour only: the original game, told by its first --game folder "
-                        "holding no *ZH.big archive, has no such folder");
+                        "The game's language, which names the folder Data/<language>/Art/Textures (default "
+                        "English): Zero Hour searches it first, the original game (told by its first --game folder "
+                        "holding no *ZH.big archive) last");
     command->add_option("--textures", options.textures,
                         "Folder searched (with its subfolders, by file name in any letter case) for textures not "
                         "found in the game's places. May be repeated; searched in the order given");
@@ -126,7 +129,7 @@ std::optional<TextureSearch> MakeTextureSearch(const SourceOptions& options, con
     TextureSearch::Places places;
     places.game = game;
     places.language = options.language;
-    places.languageFolder = !game || game->kind() == GameKind::ZeroHour;
+    places.languageFolderFirst = !game || game->kind() == GameKind::ZeroHour;
     if (!options.userData.empty()) places.userData = options.userData;
     for (const auto& folder : options.textures) places.folders.emplace_back(folder);
     return TextureSearch(std::move(places));
@@ -213,8 +216,9 @@ private:
 void ReadInto(Linter& linter, const Reading& reading) {
     if (reading.game())
         for (const auto& problem : reading.game()->problems())
-            linter.addFileProblem(problem.archive.string(), Severity::Warning,
-                                  problem.text + "; the rest of the files are read without it");
+            linter.addFileProblem(problem.archive.string(), problem.stopsTheGame ? Severity::Error : Severity::Warning,
+                                  problem.leftOut ? problem.text + "; the rest of the files are read without it"
+                                                  : problem.text);
     for (const auto& file : reading.iniFiles()) {
         std::string problem;
         if (const auto bytes = file.read(&problem))
@@ -519,6 +523,14 @@ int RunCheckCommand(int argc, const char* const* argv, std::ostream& out, std::o
     } catch (const UsageError& e) {
         err << "vantrel-check: " << e.text << "\nRun with --help for more information.\n";
         return kExitUsage;
+    } catch (const std::bad_alloc&) {
+        // Nothing read may end the run by an exception: whatever input got this far is named by
+        // the failure, and the status says the check did not pass.
+        err << "vantrel-check: error: out of memory; the check was stopped\n";
+        return kExitFound;
+    } catch (const std::exception& e) {
+        err << "vantrel-check: error: the check was stopped: " << e.what() << "\n";
+        return kExitFound;
     }
     return kExitUsage;
 }

@@ -34,7 +34,36 @@ std::optional<std::string> GameFile::read(std::string* problem) const {
     return ReadWholeFile(*loose, problem);
 }
 
+namespace {
+
+const char* KindOfFile(fs::file_type type) {
+    switch (type) {
+        case fs::file_type::directory: return "a folder";
+        case fs::file_type::fifo: return "a pipe";
+        case fs::file_type::character: return "a character device";
+        case fs::file_type::block: return "a block device";
+        case fs::file_type::socket: return "a socket";
+        default: return "not a regular file";
+    }
+}
+
+}  // namespace
+
+bool GameListsSubfolder(std::string_view name) { return name.find('.') == std::string_view::npos; }
+
 std::optional<std::string> ReadWholeFile(const std::filesystem::path& path, std::string* problem) {
+    // Only regular files are read, as the editor's reader reads them: a device such as /dev/zero
+    // has no end, and opening a pipe waits for a writer that may never come.
+    std::error_code error;
+    const fs::file_status status = fs::status(path, error);
+    if (status.type() == fs::file_type::not_found) {
+        *problem = error ? error.message() : "no such file";
+        return std::nullopt;
+    }
+    if (status.type() != fs::file_type::regular && status.type() != fs::file_type::unknown) {
+        *problem = std::string("it is ") + KindOfFile(status.type()) + ", not a regular file; only regular files are read";
+        return std::nullopt;
+    }
     std::ifstream in(path, std::ios::binary);
     if (!in) {
         *problem = std::strerror(errno);
@@ -112,6 +141,10 @@ void GameFileSystem::openArchives(const std::vector<std::pair<fs::path, bool>>& 
         std::error_code error;
         for (auto it = fs::recursive_directory_iterator(folder, fs::directory_options::skip_permission_denied, error);
              !error && it != fs::recursive_directory_iterator(); it.increment(error)) {
+            if (it->is_directory(error) && !GameListsSubfolder(it->path().filename().string())) {
+                it.disable_recursion_pending();
+                continue;
+            }
             if (!it->is_regular_file(error)) continue;
             std::string key = GameKey(it->path().lexically_relative(folder).string());
             if (key.size() > 4 && key.ends_with(".big")) found.push_back({std::move(key), it->path(), fromGame});
@@ -121,14 +154,16 @@ void GameFileSystem::openArchives(const std::vector<std::pair<fs::path, bool>>& 
     std::stable_sort(found.begin(), found.end(), [](const Found& a, const Found& b) { return a.key < b.key; });
     for (const auto& archiveFile : found) {
         BigOpenResult opened = BigArchive::Open(archiveFile.path);
-        for (const auto& problem : opened.problems) problems_.push_back({archiveFile.path, problem});
+        for (const auto& problem : opened.problems)
+            problems_.push_back({archiveFile.path, problem.text, problem.stopsTheGame, !opened.archive});
         if (!opened.archive) continue;
         if (opened.archive->format() != BigFormat::Bigf) {
             // Win32BIGFileSystem::openArchiveFile compares the first four bytes with "BIGF" and
             // leaves any other archive out.
             problems_.push_back({archiveFile.path,
                                  "the archive starts with 'BIG4' at offset 0x0; the game opens only archives that "
-                                 "start with 'BIGF' and leaves this one out"});
+                                 "start with 'BIGF' and leaves this one out",
+                                 false, true});
             continue;
         }
         archives_.push_back(std::move(opened.archive));
@@ -177,13 +212,23 @@ std::vector<GameFile> GameFileSystem::iniFilesInGameOrder(std::string_view gameF
     if (!prefix.empty() && prefix.back() != '\\') prefix += '\\';
     // Every path under the folder, loose or archived, once (FileSystem::getFileListInDirectory
     // lists both into one set ordered without regard to case).
+    // The loose files' listing (Win32LocalFileSystem::getFileListInDirectory) descends only into
+    // subfolders that match "*.", names without a dot; the archives' listing has no such rule.
     std::vector<std::string> keys;
-    auto collect = [&](const auto& map) {
-        for (auto it = map.lower_bound(prefix); it != map.end() && it->first.starts_with(prefix); ++it)
-            if (it->first.ends_with(".ini")) keys.push_back(it->first);
+    auto collect = [&](const auto& map, bool loose) {
+        for (auto it = map.lower_bound(prefix); it != map.end() && it->first.starts_with(prefix); ++it) {
+            if (!it->first.ends_with(".ini")) continue;
+            if (loose) {
+                const std::size_t lastSeparator = it->first.rfind('\\');
+                if (lastSeparator != std::string::npos && lastSeparator >= prefix.size() &&
+                    it->first.find('.', prefix.size()) < lastSeparator)
+                    continue;
+            }
+            keys.push_back(it->first);
+        }
     };
-    for (const auto& layer : loose_) collect(layer.files.files());
-    collect(archived_);
+    for (const auto& layer : loose_) collect(layer.files.files(), true);
+    collect(archived_, false);
     std::sort(keys.begin(), keys.end());
     keys.erase(std::unique(keys.begin(), keys.end()), keys.end());
     std::stable_partition(keys.begin(), keys.end(), [&](const std::string& key) {

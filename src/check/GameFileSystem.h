@@ -17,7 +17,8 @@
 // What is loose and which archives are open, in the game's order:
 // - the mod folders' loose files (a mod is its files copied into the game's folder; they replace
 //   the game's own), then the first game folder's loose files;
-// - the .big archives of the mod folders and the first game folder, found in every subfolder and
+// - the .big archives of the mod folders and the first game folder, found in every subfolder (whose
+//   name has no dot, see GameListsSubfolder) and
 //   opened in order of their paths without regard to case, as one folder
 //   (Win32BIGFileSystem::loadBigFilesFromDirectory); when two hold the same path, the one opened
 //   first wins (ArchiveFileSystem::loadIntoDirectoryTree does not overwrite);
@@ -53,12 +54,17 @@ private:
     std::map<std::string, std::filesystem::path> files_;
 };
 
+// Whether the game's listing of loose files descends into a subfolder of this name: only names
+// without a dot match its "*." (Win32LocalFileSystem::getFileListInDirectory). That listing finds
+// the .big archives and a folder's INI files; a file opened by its path is found in any folder.
+bool GameListsSubfolder(std::string_view name);
+
 // The lower-case form of a game path with '\' between names and no leading separator.
 std::string GameKey(std::string_view path);
 
 // Which game a --game folder holds. The two differ where vantrel-check models them: Zero Hour looks
 // for textures in Data\<language>\Art\Textures first (GameFileClass::Set_Name), the original
-// game does not; Zero Hour's Targa reader leaves a strip of bottom-origin textures upside down.
+// game last; Zero Hour's Targa reader leaves a strip of bottom-origin textures upside down.
 enum class GameKind { ZeroHour, Generals };
 
 // Zero Hour when the folder holds an archive whose name ends in "ZH.big" (INIZH.big and the rest of
@@ -78,6 +84,8 @@ public:
     struct Problem {
         std::filesystem::path archive;
         std::string text;  // names the offset where there is one
+        bool stopsTheGame = false;  // see BigProblem
+        bool leftOut = false;       // the archive is not read at all
     };
     const std::vector<Problem>& problems() const { return problems_; }
     std::size_t archiveCount() const { return archives_.size(); }

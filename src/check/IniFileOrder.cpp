@@ -29,6 +29,10 @@ std::vector<std::filesystem::path> IniFilesInGameOrder(const std::filesystem::pa
     for (auto it = std::filesystem::recursive_directory_iterator(
              folder, std::filesystem::directory_options::skip_permission_denied, error);
          !error && it != std::filesystem::recursive_directory_iterator(); it.increment(error)) {
+        if (it->is_directory(error) && !GameListsSubfolder(it->path().filename().string())) {
+            it.disable_recursion_pending();
+            continue;
+        }
         if (!it->is_regular_file(error)) continue;
         const std::string name = LowerAscii(it->path().filename().string());
         if (!name.ends_with(".ini")) continue;

@@ -10,7 +10,8 @@
 // The order in which the game loads the INI files of a folder: every file whose name ends in
 // .ini (any letter case), sorted by path relative to the folder without regard to case and with
 // '\' between folder names; the folder's own files first, then all files of its subfolders, in
-// that same order.
+// that same order. Subfolders whose names hold a dot are not read: the game's listing skips them
+// (see GameListsSubfolder).
 namespace vantrel::check {
 
 std::vector<std::filesystem::path> IniFilesInGameOrder(const std::filesystem::path& folder);

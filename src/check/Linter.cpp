@@ -84,8 +84,12 @@ std::vector<Finding> Linter::finish() {
             texture.usable = !texture.facts->unreadable && texture.facts->gameLoad != TargaFacts::GameLoad::Fails;
         }
         reportTexture(imagesOnIt.front()->texture, texture, imagesOnIt);
-        if (texture.usable)
-            for (const auto* image : imagesOnIt) checkAgainstTexture(*image, texture);
+        for (const auto* image : imagesOnIt) {
+            if (texture.usable)
+                checkAgainstTexture(*image, texture);
+            else
+                checkAgainstDeclaredSize(*image);
+        }
     }
     std::stable_sort(findings_.begin(), findings_.end(), [this](const Finding& a, const Finding& b) {
         const auto fa = fileOrder_.at(a.file), fb = fileOrder_.at(b.file);
@@ -131,14 +135,17 @@ void Linter::checkImage(const MappedImageState& image) {
         add({image.textureHeightAt->file, image.textureHeightAt->line, Severity::Warning,
              "TextureHeight is negative (" + std::to_string(image.textureHeight) +
                  "); the game divides Top and Bottom by it, and the image shows a wrong part of the texture or nothing"});
-    if (!(options_.textures && !image.texture.empty()) && image.coords && image.textureWidth > 0 && image.textureHeight > 0) {
-        const PixelRect& r = *image.coords;
-        if (r.left < 0 || r.top < 0 || r.right > image.textureWidth || r.bottom > image.textureHeight)
-            add({image.coordsAt->file, image.coordsAt->line, Severity::Warning,
-                 "the rectangle " + RectText(r) + " reaches outside the " +
-                     SizeText(image.textureWidth, image.textureHeight) +
-                     " texture that TextureWidth and TextureHeight declare"});
-    }
+    // With textures to look in, the texture found decides; without one, the declared size.
+    if (!(options_.textures && !image.texture.empty())) checkAgainstDeclaredSize(image);
+}
+
+void Linter::checkAgainstDeclaredSize(const MappedImageState& image) {
+    if (!image.coords || image.textureWidth <= 0 || image.textureHeight <= 0) return;
+    const PixelRect& r = *image.coords;
+    if (r.left < 0 || r.top < 0 || r.right > image.textureWidth || r.bottom > image.textureHeight)
+        add({image.coordsAt->file, image.coordsAt->line, Severity::Warning,
+             "the rectangle " + RectText(r) + " reaches outside the " + SizeText(image.textureWidth, image.textureHeight) +
+                 " texture that TextureWidth and TextureHeight declare"});
 }
 
 void Linter::reportTexture(const std::string& name, const TextureState& texture,
@@ -162,7 +169,13 @@ void Linter::reportTexture(const std::string& name, const TextureState& texture,
     }
     const TargaFacts& facts = *texture.facts;
     const std::string file = Quoted(texture.found.tga->display);
-    if (facts.unreadable) {
+    if (facts.colourMapOverrun) {
+        // Targa::Load copies the colour map without a bound: what lies after its buffer is
+        // overwritten, and the game may crash.
+        add({at.file, at.line, Severity::Error,
+             "texture " + file + " overruns the game's colour-map buffer: " + *facts.colourMapOverrun +
+                 ", which may crash it or damage what it holds there" + others});
+    } else if (facts.unreadable) {
         warn("texture " + file + " cannot be read: " + *facts.unreadable);
     } else if (facts.gameLoad == TargaFacts::GameLoad::Fails) {
         switch (facts.gameShows) {

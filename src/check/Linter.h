@@ -34,6 +34,8 @@ struct TargaFacts {
     // When it loads: what the game draws otherwise than the file means (pixels in undefined
     // colours, a strip upside down), or empty.
     std::string gameNote;
+    // Why the game's loader writes past its colour-map buffer while reading the file, if it does.
+    std::optional<std::string> colourMapOverrun;
 };
 using TargaInspector = std::function<TargaFacts(const GameFile&)>;
 
@@ -70,6 +72,8 @@ private:
     void add(Finding finding);
     void checkImage(const MappedImageState& image);
     void checkAgainstTexture(const MappedImageState& image, const TextureState& texture);
+    // Coords against TextureWidth and TextureHeight, when no texture tells the real size.
+    void checkAgainstDeclaredSize(const MappedImageState& image);
     void reportTexture(const std::string& name, const TextureState& texture, const std::vector<const MappedImageState*>& users);
 
     LintOptions options_;

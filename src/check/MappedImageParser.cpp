@@ -306,16 +306,22 @@ private:
     // Coords read after that sets the size afresh, unswapped.
     void warnRotationBeforeCoords() {
         const auto& assignments = block().assignments;
-        for (std::size_t i = 0; i < assignments.size(); ++i) {
+        // One pass for where the last Coords stands, one for the Status lines before it: a block
+        // of many Status lines stays linear.
+        std::size_t lastCoords = 0;
+        bool anyCoords = false;
+        for (std::size_t i = 0; i < assignments.size(); ++i)
+            if (assignments[i].field == ImageField::Coords) {
+                lastCoords = i;
+                anyCoords = true;
+            }
+        if (!anyCoords) return;
+        for (std::size_t i = 0; i < lastCoords; ++i) {
             if (assignments[i].field != ImageField::Status || !(assignments[i].statusSet & kStatusRotated90Clockwise))
                 continue;
-            const bool coordsLater = std::any_of(assignments.begin() + static_cast<std::ptrdiff_t>(i) + 1,
-                                                 assignments.end(),
-                                                 [](const FieldAssignment& a) { return a.field == ImageField::Coords; });
-            if (coordsLater)
-                warning(assignments[i].line,
-                        "Status ROTATED_90_CLOCKWISE comes before Coords; the game swaps width and height when it "
-                        "reads Status, so the later Coords leaves this image's size unswapped");
+            warning(assignments[i].line,
+                    "Status ROTATED_90_CLOCKWISE comes before Coords; the game swaps width and height when it "
+                    "reads Status, so the later Coords leaves this image's size unswapped");
         }
     }
 

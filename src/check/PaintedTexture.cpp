@@ -110,6 +110,57 @@ GameTargaResult DecodeTextureAsGame(const std::filesystem::path& path, GameTarga
     return DecodeTargaAsGame(bytes->data(), bytes->size(), flavour);
 }
 
+namespace {
+
+// The game's loader holds the colour map in a buffer of 1,024 bytes (256 entries of up to 4 bytes).
+constexpr long long kGameColourMapBytes = 1024;
+
+// What the game's colour-map handling adds to the facts: Targa::Load copies the file's entries
+// into its buffer from the first entry's place on with no bound (fed by
+// Load_Uncompressed_Mipmap), and the 8-bit pixels are drawn through entries read in another byte
+// order than the file's blue, green, red (and alpha).
+void AddColourMapFacts(const std::uint8_t* data, std::size_t size, TargaFacts& facts) {
+    if (size < kTargaHeaderSize) return;
+    const TargaHeader header = ParseTargaHeader(data);
+    if (header.ColorMapType != 1) return;
+    // The game keeps these fields signed.
+    const int entryBytes = static_cast<std::int8_t>(header.ColorMapDepth) >> 3;
+    const int first = static_cast<std::int16_t>(header.ColorMapStart);
+    const int length = static_cast<std::int16_t>(header.ColorMapLength);
+    if (entryBytes <= 0 || first < 0 || length <= 0) return;
+    const long long end = static_cast<long long>(first + length) * entryBytes;
+    if (end > kGameColourMapBytes) {
+        facts.colourMapOverrun = "its colour map (entries " + std::to_string(first) + " to " +
+                                 std::to_string(first + length - 1) + " of " + std::to_string(entryBytes) +
+                                 " bytes) ends " + std::to_string(end) + " bytes into the " +
+                                 std::to_string(kGameColourMapBytes) +
+                                 "-byte buffer the game copies it into, and the game writes the rest past its end";
+        return;
+    }
+    const bool colourMapped = header.ImageType == 1 || header.ImageType == 9;
+    if (facts.gameLoad != TargaFacts::GameLoad::Loads || !colourMapped || header.BitsPerPixel != 8) return;
+    const std::size_t at = kTargaHeaderSize + header.IDLength;
+    const auto bytes = static_cast<std::size_t>(length) * static_cast<std::size_t>(entryBytes);
+    if (at > size || size - at < bytes) return;
+    const std::uint8_t* entries = data + at;
+    // Said only where it shows: an entry whose red and blue differ (or, for 4-byte entries, any
+    // entry not all one byte).
+    bool shows = false;
+    for (int i = 0; i < length && !shows; ++i) {
+        const std::uint8_t* e = entries + static_cast<std::size_t>(i) * entryBytes;
+        shows = entryBytes == 3 ? e[0] != e[2] : entryBytes == 4 && (e[0] != e[1] || e[1] != e[2] || e[2] != e[3]);
+    }
+    if (!shows) return;
+    const std::string note =
+        entryBytes == 3 ? "the game reads its colour map's entries with red and blue swapped, so reds show blue and "
+                          "blues show red"
+                        : "the game reads each 4-byte colour-map entry as alpha, red, green, blue, where the file "
+                          "stores blue, green, red, alpha, so its colours and transparency come out wrong";
+    facts.gameNote += (facts.gameNote.empty() ? "" : "; ") + note;
+}
+
+}  // namespace
+
 TargaFacts InspectTarga(const std::uint8_t* data, std::size_t size, const std::string&, GameTargaFlavour flavour) {
     TargaFacts facts;
     const GameTargaResult game = DecodeTargaAsGame(data, size, flavour);
@@ -120,6 +171,7 @@ TargaFacts InspectTarga(const std::uint8_t* data, std::size_t size, const std::s
     } else {
         facts.gameNote = game.reason;
     }
+    AddColourMapFacts(data, size, facts);
 
     std::string problem;
     const auto header = ReadTargaHeaderFields(data, size, &problem);

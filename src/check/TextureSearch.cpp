@@ -6,27 +6,46 @@
 namespace vantrel::check {
 
 TextureSearch::TextureSearch(Places places)
-    : game_(places.game), language_(std::move(places.language)), languageFolder_(places.languageFolder) {
-    if (places.userData) userTextures_.emplace(*places.userData / "Textures");
+    : game_(places.game), language_(std::move(places.language)), languageFolderFirst_(places.languageFolderFirst) {
+    if (places.userData) {
+        userTextures_.emplace(*places.userData / "Textures");
+        userMapPreviews_.emplace(*places.userData / "MapPreviews");
+    }
     for (const auto& folder : places.folders) folders_.emplace_back(folder);
 }
 
+namespace {
+
+std::optional<GameFile> LooseFile(const std::optional<LooseFolder>& folder, std::string_view fileName) {
+    if (!folder) return std::nullopt;
+    const auto path = folder->find(fileName);
+    if (!path) return std::nullopt;
+    GameFile file;
+    file.display = path->string();
+    file.loose = *path;
+    return file;
+}
+
+}  // namespace
+
+std::optional<GameFile> TextureSearch::findInLanguageFolder(std::string_view fileName) const {
+    if (!game_) return std::nullopt;
+    return game_->find("Data\\" + language_ + "\\Art\\Textures\\" + std::string(fileName));
+}
+
 std::optional<GameFile> TextureSearch::find(std::string_view fileName) const {
-    if (game_) {
-        // GameFileClass::Set_Name: the language's folder (Zero Hour's), then the common one.
-        if (languageFolder_)
-            if (auto file = game_->find("Data\\" + language_ + "\\Art\\Textures\\" + std::string(fileName)))
-                return file;
+    // GameFileClass::Set_Name: the language's folder first in Zero Hour, then the common one, the
+    // user's Textures, and for a .tga the user's MapPreviews (map previews are never .dds); the
+    // original game tries the language's folder after all of those.
+    if (languageFolderFirst_)
+        if (auto file = findInLanguageFolder(fileName)) return file;
+    if (game_)
         if (auto file = game_->find("Art\\Textures\\" + std::string(fileName))) return file;
-    }
-    if (userTextures_) {
-        if (auto path = userTextures_->find(fileName)) {
-            GameFile file;
-            file.display = path->string();
-            file.loose = *path;
-            return file;
-        }
-    }
+    if (auto file = LooseFile(userTextures_, fileName)) return file;
+    if (LowerAscii(fileName).ends_with(".tga"))
+        if (auto file = LooseFile(userMapPreviews_, fileName)) return file;
+    if (!languageFolderFirst_)
+        if (auto file = findInLanguageFolder(fileName)) return file;
     for (const auto& folder : folders_) {
         const TextureLookup found = folder.lookup(fileName);
         const auto& path = LowerAscii(fileName).ends_with(".dds") ? found.dds : found.tga;
@@ -55,11 +74,12 @@ FoundTexture TextureSearch::lookup(std::string_view textureName) const {
 std::string TextureSearch::describe() const {
     std::string places;
     auto add = [&](const std::string& place) { places += (places.empty() ? "" : ", ") + place; };
-    if (game_) {
-        if (languageFolder_) add(Quoted("Data\\" + language_ + "\\Art\\Textures"));
-        add(Quoted("Art\\Textures"));
-    }
+    const std::string language = Quoted("Data\\" + language_ + "\\Art\\Textures");
+    if (game_ && languageFolderFirst_) add(language);
+    if (game_) add(Quoted("Art\\Textures"));
     if (userTextures_) add(Quoted(userTextures_->folder().string()));
+    if (userMapPreviews_) add(Quoted(userMapPreviews_->folder().string()) + " (.tga only)");
+    if (game_ && !languageFolderFirst_) add(language);
     for (const auto& folder : folders_) add(Quoted(folder.folder().string()));
     return places;
 }

@@ -10,9 +10,11 @@
 
 // Where the textures that MappedImage blocks name are found.
 //
-// In the game's file system (GameFileClass::Set_Name): Data\<language>\Art\Textures\<name>
-// first (Zero Hour only: the original game's Set_Name has no language folder), then
-// Art\Textures\<name>, each loose before archived; then <user data>\Textures\<name>.
+// In the game's file system (GameFileClass::Set_Name), Zero Hour's order:
+// Data\<language>\Art\Textures\<name>, then Art\Textures\<name>, each loose before archived;
+// then <user data>\Textures\<name>; then, for a .tga only, <user data>\MapPreviews\<name> (where
+// the game copies a map's preview). The original game's Set_Name looks in the same places but in
+// the language folder last, after MapPreviews.
 // A name ending in .tga is looked for as the .dds of the same name first, along the same places,
 // since the game's texture loader opens that in its place (DDSFileClass, through the same
 // GameFileClass lookup). After the game's places come the --textures folders, each searched (with
@@ -31,7 +33,8 @@ public:
         std::string language = "English";
         std::optional<std::filesystem::path> userData;
         std::vector<std::filesystem::path> folders;  // --textures
-        bool languageFolder = true;  // Zero Hour's Data\<language>\Art\Textures is searched
+        // Data\<language>\Art\Textures is searched first (Zero Hour), or last (the original game).
+        bool languageFolderFirst = true;
     };
     explicit TextureSearch(Places places);
     // Only the one folder, searched by file name as --textures is.
@@ -45,11 +48,13 @@ public:
 
 private:
     std::optional<GameFile> find(std::string_view fileName) const;
+    std::optional<GameFile> findInLanguageFolder(std::string_view fileName) const;
 
     const GameFileSystem* game_;
     std::string language_;
-    bool languageFolder_;
+    bool languageFolderFirst_;
     std::optional<LooseFolder> userTextures_;
+    std::optional<LooseFolder> userMapPreviews_;
     std::vector<TextureFolder> folders_;
 };
 

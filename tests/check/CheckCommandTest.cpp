@@ -4,7 +4,12 @@
 #include <QImage>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <cerrno>
+#include <cstring>
 #include <sstream>
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
 
 #include "check/CheckCommand.h"
 #include "support/TestData.h"
@@ -69,6 +74,22 @@ TEST_F(CheckCommand, LintOfAFolderReadsItsIniFilesInAnyLetterCase) {
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.out, path("more/B.INI") + ":1: error: MappedImage without a name\n");
 }
+
+#ifndef _WIN32
+// A device has no end and a pipe blocks its reader until a writer comes: both are reported,
+// neither is read, and the files beside them still are.
+TEST_F(CheckCommand, LintReportsWhatIsNotARegularFileInsteadOfReadingIt) {
+    ASSERT_EQ(mkfifo(path("pipe.ini").c_str(), 0600), 0) << std::strerror(errno);
+    const CommandRun run = Check({"lint", "/dev/zero", path("pipe.ini"), path("broken.ini")});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out,
+              "/dev/zero: error: cannot read the file: it is a character device, not a regular file; only regular "
+              "files are read\n" +
+                  path("pipe.ini") +
+                  ": error: cannot read the file: it is a pipe, not a regular file; only regular files are read\n" +
+                  path("broken.ini") + ":1: error: MappedImage without a name\n");
+}
+#endif
 
 TEST_F(CheckCommand, LintJsonPrintsOneObjectPerFinding) {
     const CommandRun run = Check({"lint", "--json", path("broken.ini")});

@@ -73,27 +73,35 @@ TEST(BigArchive, ADamagedArchiveIsReportedWithTheOffset) {
         const char* name;
         std::string bytes;
         bool usable;
+        bool stopsTheGame;
         std::string message;
     };
     std::string countTooLarge = good;
     countTooLarge[8] = '\x7F';  // the count's high byte
     std::string pastTheEnd = good;
     pastTheEnd[0x10 + 4 + 3] = '\x40';  // a.ini's size: 0x40 bytes, past the end of the file
+    // The game copies an entry's path into a char[260] with its NUL: 259 bytes fit, 260 do not.
+    const std::string longest(259, 'p'), tooLong(260, 'q');
     const std::vector<Case> cases = {
-        {"zip.big", "PK\x03\x04 not an archive at all", false, "not a .big archive: it starts with 'PK\\x03\\x04' at offset 0x0"},
-        {"header.big", std::string("BIGF\x10\x00", 6), false, "the header ends at offset 0x6, before its 16 bytes"},
-        {"count.big", countTooLarge, false, "the entry count at offset 0x8 says 2130706434 entries"},
-        {"table.big", MakeBig({{"a.ini", "0123456789"}}).substr(0, 0x10 + 8 + 3), false,
+        {"zip.big", "PK\x03\x04 not an archive at all", false, false, "not a .big archive: it starts with 'PK\\x03\\x04' at offset 0x0"},
+        {"header.big", std::string("BIGF\x10\x00", 6), false, false, "the header ends at offset 0x6, before its 16 bytes"},
+        {"count.big", countTooLarge, false, true, "the entry count at offset 0x8 says 2130706434 entries"},
+        {"table.big", MakeBig({{"a.ini", "0123456789"}}).substr(0, 0x10 + 8 + 3), false, false,
          "the path of entry 1 at offset 0x18 has no terminating NUL byte before the end of the file"},
-        {"cut.big", good.substr(0, 0x10 + 14 + 4), false, "the entry table ends at offset 0x22 (end of file) in entry 2 of 2"},
-        {"past.big", pastTheEnd, true, "entry 'a.ini' (table offset 0x10) says its data lie at offset 0x2C for 64 bytes"},
+        {"cut.big", good.substr(0, 0x10 + 14 + 4), false, false, "the entry table ends at offset 0x22 (end of file) in entry 2 of 2"},
+        {"past.big", pastTheEnd, true, false, "entry 'a.ini' (table offset 0x10) says its data lie at offset 0x2C for 64 bytes"},
+        {"empty.big", MakeBig({{"a.ini", "x"}, {"", "y"}}), false, false,
+         "entry 2 of 2 (table offset 0x1E) has an empty path"},
+        {"long.big", MakeBig({{longest, "x"}, {tooLong, "y"}}), true, true,
+         "(table offset 0x11C) has a path of 260 bytes; the game copies it into a buffer of 260 bytes"},
     };
     for (const auto& c : cases) {
         WriteBytes(dir / c.name, c.bytes);
         const BigOpenResult opened = BigArchive::Open(dir / c.name);
         EXPECT_EQ(opened.archive != nullptr, c.usable) << c.name;
         ASSERT_FALSE(opened.problems.empty()) << c.name;
-        EXPECT_NE(opened.problems.back().find(c.message), std::string::npos) << c.name << ": " << opened.problems.back();
+        EXPECT_NE(opened.problems.back().text.find(c.message), std::string::npos) << c.name << ": " << opened.problems.back().text;
+        EXPECT_EQ(opened.problems.back().stopsTheGame, c.stopsTheGame) << c.name;
     }
     // The entry outside the file stays in the table and fails when read; the others read.
     const BigOpenResult past = BigArchive::Open(dir / "past.big");
@@ -101,6 +109,27 @@ TEST(BigArchive, ADamagedArchiveIsReportedWithTheOffset) {
     EXPECT_FALSE(past.archive->read(past.archive->entries()[0], &problem));
     EXPECT_NE(problem.find("offset 0x2C"), std::string::npos) << problem;
     EXPECT_EQ(past.archive->read(past.archive->entries()[1], &problem), "x");
+}
+
+// A sparse file of 4 GiB whose header claims as many entries as that size allows: the table is
+// zeros, and reading it to the count would take minutes and, sized from the count, 19 GB.
+TEST(BigArchive, ASparseArchiveOfZerosIsLeftOutAtItsFirstEntry) {
+    TempDir dir;
+    const auto path = dir / "sparse.big";
+    std::string header = MakeBig({});
+    const std::uintmax_t size = std::uintmax_t{4} << 30;
+    const auto count = static_cast<std::uint32_t>((size - 16) / 9);
+    for (int i = 0; i < 4; ++i) header[8 + i] = static_cast<char>((count >> (24 - 8 * i)) & 0xFF);
+    WriteBytes(path, header);
+    std::error_code error;
+    std::filesystem::resize_file(path, size, error);
+    if (error) GTEST_SKIP() << "this file system cannot hold a sparse 4 GiB file: " << error.message();
+    const BigOpenResult opened = BigArchive::Open(path);
+    EXPECT_FALSE(opened.archive);
+    ASSERT_EQ(opened.problems.size(), 1u);
+    EXPECT_NE(opened.problems[0].text.find("entry 1 of " + std::to_string(count) + " (table offset 0x10) has an empty path"),
+              std::string::npos)
+        << opened.problems[0].text;
 }
 
 // A game folder and a mod folder with the same paths in several places, each file saying where it is.
@@ -183,6 +212,25 @@ TEST_F(GameFiles, AFolderListsLooseAndArchivedFilesOnceEachInTheGamesOrder) {
                                         (game / "INIZH.big").string() + ":data\\ini\\TWICE.ini", kSubFolderIni}));
 }
 
+// The game's listing of loose files descends only into subfolders without a dot in their name
+// (Win32LocalFileSystem::getFileListInDirectory matches "*."); it finds both the INI files of a
+// folder and the .big archives. The archives' own listing has no such rule, and a file opened by
+// its path is found in any folder.
+TEST(MappedImageFolders, SubfoldersWithADotInTheirNameAreNotListed) {
+    TempDir mod;
+    const std::string hand = "Data\\INI\\MappedImages\\HandCreated\\";
+    WriteBytes(mod / "Data" / "INI" / "MappedImages" / "HandCreated" / "Old.v1" / "Old.ini", "");
+    WriteBytes(mod / "Data" / "INI" / "MappedImages" / "HandCreated" / "New" / "New.ini", "");
+    WriteBytes(mod / "Sub.d" / "Hidden.big", MakeBig({{hand + "FromHidden.ini", ""}}));
+    WriteBytes(mod / "Sub" / "Seen.big", MakeBig({{hand + "Archived.v2\\FromSeen.ini", ""}}));
+    const GameFileSystem files({{mod.path()}, {}});
+    EXPECT_EQ(files.archiveCount(), 1u);
+    EXPECT_EQ(Displays(MappedImageFilesInGameOrder(files, std::nullopt), mod.path()),
+              (std::vector<std::string>{"Sub/Seen.big:" + hand + "Archived.v2\\FromSeen.ini",
+                                        "Data/INI/MappedImages/HandCreated/New/New.ini"}));
+    EXPECT_TRUE(files.find(hand + "Old.v1\\Old.ini"));
+}
+
 TEST(MappedImageFolders, UserDataThenTextureSize512ThenHandCreatedAndNothingElse) {
     TempDir mod, user;
     WriteBytes(mod / "data" / "ini" / "mappedimages" / "handcreated" / "Hand.ini", "");
@@ -214,7 +262,7 @@ TEST(MappedImageFolders, UserDataThenTextureSize512ThenHandCreatedAndNothingElse
     EXPECT_TRUE(IsGameRoot(user.path()));
 }
 
-TEST(TextureSearchOrder, LanguageFolderThenArtTexturesThenUserDataThenTexturesFoldersInOrder) {
+TEST(TextureSearchOrder, LanguageFolderThenArtTexturesThenUserDataThenMapPreviewsThenTexturesFoldersInOrder) {
     TempDir mod, game, user, first, second;
     WriteBytes(mod / "Art" / "Textures" / "Tank.tga", "common");
     WriteBytes(mod / "Data" / "English" / "Art" / "Textures" / "tank.TGA", "english");
@@ -223,6 +271,12 @@ TEST(TextureSearchOrder, LanguageFolderThenArtTexturesThenUserDataThenTexturesFo
     WriteBytes(game / "TexturesZH.big", MakeBig({{"Art\\Textures\\Retail.tga", "archived"}}));
     WriteBytes(game / "EnglishZH.big", MakeBig({{"Data\\English\\Art\\Textures\\Retail.tga", "archived english"}}));
     WriteBytes(user / "Textures" / "Mine.tga", "user");
+    WriteBytes(user / "MapPreviews" / "Mine.tga", "preview");
+    WriteBytes(user / "MapPreviews" / "Map.tga", "preview");
+    WriteBytes(user / "MapPreviews" / "Map.dds", "never looked for");
+    WriteBytes(mod / "Data" / "English" / "Art" / "Textures" / "Map.tga", "english");
+    WriteBytes(mod / "Data" / "English" / "Art" / "Textures" / "Flag.tga", "english");
+    WriteBytes(first / "Flag.tga", "first");
     WriteBytes(first / "deep" / "Extra.tga", "first");
     WriteBytes(second / "Extra.tga", "second");
     WriteBytes(second / "Only.tga", "second only");
@@ -234,10 +288,25 @@ TEST(TextureSearchOrder, LanguageFolderThenArtTexturesThenUserDataThenTexturesFo
     EXPECT_FALSE(english.lookup("Victorious.tga").dds);  // the Spanish folder is not the English game's
     EXPECT_EQ(Read(english.lookup("Retail.tga").tga), "archived english");
     EXPECT_EQ(Read(english.lookup("mine.tga").tga), "user");
+    EXPECT_EQ(Read(english.lookup("Map.tga").tga), "english");
+    EXPECT_FALSE(english.lookup("Map.tga").dds);  // map previews are looked for as .tga only
     EXPECT_EQ(Read(english.lookup("Extra.tga").tga), "first");
     EXPECT_EQ(Read(english.lookup("Only.tga").tga), "second only");
     EXPECT_FALSE(english.lookup("Nowhere.tga").tga);
 
+    // The original game looks in the language folder last, after the user's MapPreviews.
+    places.languageFolderFirst = false;
+    const TextureSearch original(places);
+    EXPECT_EQ(Read(original.lookup("TANK.tga").tga), "common");
+    EXPECT_EQ(Read(original.lookup("Retail.tga").tga), "archived");
+    EXPECT_EQ(Read(original.lookup("Map.tga").tga), "preview");
+    EXPECT_EQ(Read(original.lookup("Flag.tga").tga), "english");  // before the --textures folders
+    EXPECT_EQ(original.describe(), "'Art\\Textures', " + Quoted((user / "Textures").string()) + ", " +
+                                       Quoted((user / "MapPreviews").string()) + " (.tga only), " +
+                                       "'Data\\English\\Art\\Textures', " + Quoted(first.path().string()) + ", " +
+                                       Quoted(second.path().string()));
+
+    places.languageFolderFirst = true;
     places.language = "Spanish";
     const TextureSearch spanish(places);
     EXPECT_EQ(Read(spanish.lookup("Victorious.tga").dds), "spanish dds");

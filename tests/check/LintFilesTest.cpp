@@ -31,7 +31,8 @@ std::vector<Finding> LintAll(const std::vector<std::filesystem::path>& files) {
 
 TEST(IniFileOrder, OwnFilesFirstThenSubfolderFilesByCaseInsensitivePath) {
     TempDir dir;
-    for (const char* name : {"b.INI", "A.ini", "notes.txt", "sub/z.ini", "sub/deeper/a.ini", "sub_x/y.Ini"})
+    for (const char* name : {"b.INI", "A.ini", "notes.txt", "sub/z.ini", "sub/deeper/a.ini", "sub_x/y.Ini", "Old.v1/c.ini",
+                             "sub/x.d/c.ini"})
         test::WriteBytes(dir / name, "; nothing\n");
     std::vector<std::string> order;
     for (const auto& file : IniFilesInGameOrder(dir.path())) order.push_back(file.lexically_relative(dir.path()).generic_string());

@@ -65,6 +65,18 @@ TEST_F(LintTextures, SizeThatDiffersFromTheHeaderAndRectangleOutsideTheTexture) 
     EXPECT_EQ(lint(Block("A", "Icons.tga", 128, 32, "Left:60 Top:0 Right:70 Bottom:8")), expected);
 }
 
+// Without a texture to tell the real size, the declared size is all there is, as when a file is
+// linted with no textures at all.
+TEST_F(LintTextures, ARectangleOnATextureNotFoundIsCheckedAgainstTheDeclaredSize) {
+    const std::vector<Finding> expected = {
+        {"t.ini", 2, Severity::Warning, "texture 'missing.tga' not found in '" + dir.path().string() + "'"},
+        {"t.ini", 5, Severity::Warning,
+         "the rectangle Left:0 Top:0 Right:100 Bottom:8 reaches outside the 64 x 64 texture that TextureWidth and "
+         "TextureHeight declare"},
+    };
+    EXPECT_EQ(lint(Block("A", "missing.tga", 64, 64, "Left:0 Top:0 Right:100 Bottom:8")), expected);
+}
+
 TEST_F(LintTextures, TexturesNotFoundShadowedUnreadableOrNotLoadedByTheGameAreReportedOncePerTexture) {
     test::WriteBytes(dir / "truncated.tga", test::MakeTarga24(16, 16, test::DistinctColor).substr(0, 18 + 100));
     // A whole file whose Targa 2.0 footer places the extension area past its end.
@@ -130,6 +142,59 @@ TEST_F(LintTextures, AGreyscaleTextureTheEditorCannotOpenIsOneTheGameDraws) {
     EXPECT_EQ(lint(Block("A", "grey8.tga", 16, 16)), expected);
 }
 
+// An 8-bit colour-mapped texture of 16 x 2 pixels (rows of 16 bytes, which the game turns upright
+// whole), all of the first entry, with the colour map given.
+std::string ColourMapped(int first, int entryBits, const std::string& entries) {
+    vantrel::test::TargaFields fields;
+    fields.colorMapType = 1;
+    fields.imageType = 1;
+    fields.colorMapStart = first;
+    fields.colorMapLength = static_cast<int>(entries.size()) / (entryBits / 8);
+    fields.colorMapDepth = entryBits;
+    fields.width = 16;
+    fields.height = 2;
+    fields.bitsPerPixel = 8;
+    const auto header = vantrel::test::TargaHeaderBytes(fields);
+    return std::string(header.begin(), header.end()) + entries + std::string(32, static_cast<char>(first));
+}
+
+// The game's colour-map rules (Targa::Load): entries read in another byte order than the file's,
+// and a map copied into a buffer of 1,024 bytes with no bound.
+TEST_F(LintTextures, ColourMapsTheGameReadsOtherwiseOrOverrunsAreReported) {
+    struct Case {
+        const char* name;
+        std::string bytes;
+        std::optional<Severity> severity;  // none: clean
+        std::string says;
+    };
+    const std::string red24("\x00\x00\xFF", 3), grey24("\x80\x80\x80", 3), red32("\x00\x00\xFF\xFF", 4);
+    const std::vector<Case> cases = {
+        {"red24.tga", ColourMapped(0, 24, red24), Severity::Warning,
+         "the game reads its colour map's entries with red and blue swapped, so reds show blue"},
+        {"grey24.tga", ColourMapped(0, 24, grey24), std::nullopt, ""},
+        {"red32.tga", ColourMapped(0, 32, red32), Severity::Warning,
+         "the game reads each 4-byte colour-map entry as alpha, red, green, blue"},
+        // 256 entries of 4 bytes fill the buffer; one more entry, or a later first entry, runs past it.
+        {"full.tga", ColourMapped(0, 32, std::string(256 * 4, '\x40')), std::nullopt, ""},
+        {"over.tga", ColourMapped(0, 32, std::string(257 * 4, '\x40')), Severity::Error,
+         "overruns the game's colour-map buffer: its colour map (entries 0 to 256 of 4 bytes) ends 1028 bytes into "
+         "the 1024-byte buffer"},
+        {"late.tga", ColourMapped(300, 24, std::string(120 * 3, '\x40')), Severity::Error,
+         "(entries 300 to 419 of 3 bytes) ends 1260 bytes"},
+    };
+    for (const auto& c : cases) {
+        test::WriteBytes(dir / c.name, c.bytes);
+        const auto findings = lint(Block("A", c.name, 16, 2, "Left:0 Top:0 Right:16 Bottom:2"));
+        if (!c.severity) {
+            EXPECT_EQ(findings, std::vector<Finding>{}) << c.name;
+            continue;
+        }
+        ASSERT_EQ(findings.size(), 1u) << c.name << ": " << ::testing::PrintToString(findings);
+        EXPECT_EQ(findings[0].severity, *c.severity) << c.name;
+        EXPECT_NE(findings[0].text.find(c.says), std::string::npos) << c.name << ": " << findings[0].text;
+    }
+}
+
 TEST_F(LintTextures, ATextureInsideAnArchiveIsReadInPlaceAndChecked) {
     test::WriteBytes(dir / "game" / "TexturesZH.big",
                      test::MakeBig({{"Art\\Textures\\Packed.tga", test::MakeTarga24(32, 16, test::DistinctColor)},
@@ -139,7 +204,8 @@ TEST_F(LintTextures, ATextureInsideAnArchiveIsReadInPlaceAndChecked) {
     options.textures.emplace(TextureSearch::Places{&files, "English", std::nullopt, {}});
     options.inspectTarga = InspectGameFile;
     Linter linter(std::move(options));
-    linter.addFile("t.ini", Block("A", "packed.TGA", 64, 16, "Left:0 Top:0 Right:8 Bottom:8") + Block("B", "Cut.tga", 8, 8));
+    linter.addFile("t.ini", Block("A", "packed.TGA", 64, 16, "Left:0 Top:0 Right:8 Bottom:8") +
+                           Block("B", "Cut.tga", 8, 8, "Left:0 Top:0 Right:8 Bottom:8"));
     const std::string packed = (dir / "game" / "TexturesZH.big").string() + ":Art\\Textures\\Packed.tga";
     const auto findings = linter.finish();
     ASSERT_EQ(findings.size(), 2u) << ::testing::PrintToString(findings);
