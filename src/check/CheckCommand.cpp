@@ -3,8 +3,6 @@
 #include <CLI/CLI.hpp>
 #include <algorithm>
 #include <string_view>
-#include <QGuiApplication>
-#include <QImageWriter>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
@@ -24,6 +22,7 @@
 #include "check/IniFileOrder.h"
 #include "check/Linter.h"
 #include "check/PaintedTexture.h"
+#include "check/Picture.h"
 #include "check/TextureImages.h"
 #include "check/TextureSearch.h"
 #include "vantrel/Version.h"
@@ -87,10 +86,10 @@ void RequireFile(const std::string& path) {
     if (!fs::is_regular_file(path, error)) throw UsageError{"not a file: " + path};
 }
 
-bool SavePng(const QImage& image, const fs::path& path, std::ostream& err) {
-    QImageWriter writer(QString::fromStdString(path.string()), "png");
-    if (writer.write(image)) return true;
-    err << "vantrel-check: cannot write " << path.string() << ": " << writer.errorString().toStdString() << "\n";
+bool SavePng(const Picture& image, const fs::path& path, std::ostream& err) {
+    std::string problem;
+    if (WritePng(image, path, &problem)) return true;
+    err << "vantrel-check: cannot write " << path.string() << ": " << problem << "\n";
     return false;
 }
 
@@ -387,15 +386,6 @@ int RunCrop(const std::string& file, const SourceOptions& sources, const std::st
 
 int RunSheet(const std::string& file, const SourceOptions& sources, const std::string& output,
              std::uint32_t background, std::ostream& err) {
-    // Drawing the names needs fonts, and fonts need a QGuiApplication (offscreen will do).
-    std::unique_ptr<QGuiApplication> application;
-    if (!QGuiApplication::instance()) {
-        static int argc = 1;
-        static char name[] = "vantrel-check";
-        static char* argv[] = {name, nullptr};
-        application = std::make_unique<QGuiApplication>(argc, argv);
-    }
-
     FileCutter cutter(file, sources, background);
     ReportFindings(cutter.findings(), err);
     std::vector<SheetEntry> entries;
