@@ -102,7 +102,7 @@ TEST_F(CheckCommand, LintOfAFolderReadsItsIniFilesInAnyLetterCase) {
     test::WriteBytes(dir / "more" / "ignored.txt", "MappedImage\r\n");
     const CommandRun run = Check({"lint", path("more")});
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.out, path("more/B.INI") + ":1: error: MappedImage without a name\n");
+    EXPECT_EQ(run.out, test::Native(dir / "more/B.INI") + ":1: error: MappedImage without a name\n");
 }
 
 TEST_F(CheckCommand, LintJsonPrintsOneObjectPerFinding) {
