@@ -6,6 +6,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "check/FolderWalk.h"
 #include "check/GameIniTokens.h"
 
 namespace vantrel::check {
@@ -35,7 +36,7 @@ std::optional<std::string> GameFile::read(std::string* problem) const {
 }
 
 std::optional<std::string> ReadWholeFile(const std::filesystem::path& path, std::string* problem) {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(SystemPath(path), std::ios::binary);
     if (!in) {
         *problem = std::strerror(errno);
         return std::nullopt;
@@ -49,11 +50,7 @@ std::optional<std::string> ReadWholeFile(const std::filesystem::path& path, std:
 }
 
 LooseFolder::LooseFolder(const fs::path& folder) : folder_(folder) {
-    std::error_code error;
-    for (auto it = fs::recursive_directory_iterator(folder, fs::directory_options::skip_permission_denied, error);
-         !error && it != fs::recursive_directory_iterator(); it.increment(error)) {
-        if (!it->is_regular_file(error)) continue;
-        const fs::path& path = it->path();
+    for (const fs::path& path : FilesUnder(folder)) {
         std::string key = GameKey(path.lexically_relative(folder).string());
         auto [known, isNew] = files_.try_emplace(std::move(key), path);
         if (!isNew && path < known->second) known->second = path;
@@ -85,10 +82,8 @@ GameKind DetectGameKind(const fs::path& gameFolder) {
     // Zero Hour's engine names its own archives with a ZH ending (it checks for genseczh.big and
     // musiczh.big where the original game checks gensec.big and music.big; its INI files are in
     // INIZH.big).
-    std::error_code error;
-    for (auto it = fs::directory_iterator(gameFolder, error); !error && it != fs::directory_iterator();
-         it.increment(error)) {
-        const std::string name = LowerAscii(it->path().filename().string());
+    for (const auto& entry : ListFolder(gameFolder)) {
+        const std::string name = LowerAscii(entry.path.filename().string());
         if (name.size() > 6 && name.ends_with("zh.big")) return GameKind::ZeroHour;
     }
     return GameKind::Generals;
@@ -109,12 +104,9 @@ void GameFileSystem::openArchives(const std::vector<std::pair<fs::path, bool>>& 
     std::vector<Found> found;
     for (const auto& [folder, fromGame] : folders) {
         // The loose index of the folder already holds every file; the archives are among them.
-        std::error_code error;
-        for (auto it = fs::recursive_directory_iterator(folder, fs::directory_options::skip_permission_denied, error);
-             !error && it != fs::recursive_directory_iterator(); it.increment(error)) {
-            if (!it->is_regular_file(error)) continue;
-            std::string key = GameKey(it->path().lexically_relative(folder).string());
-            if (key.size() > 4 && key.ends_with(".big")) found.push_back({std::move(key), it->path(), fromGame});
+        for (const fs::path& path : FilesUnder(folder)) {
+            std::string key = GameKey(path.lexically_relative(folder).string());
+            if (key.size() > 4 && key.ends_with(".big")) found.push_back({std::move(key), path, fromGame});
         }
     }
     // In path order without regard to case; the same name in two folders keeps the folders' order.

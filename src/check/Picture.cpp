@@ -9,6 +9,8 @@
 #define STBI_WRITE_NO_STDIO
 #include <stb_image_write.h>
 
+#include "check/FolderWalk.h"
+
 namespace vantrel::check {
 
 Picture::Picture(int width, int height, std::uint32_t fill) {
@@ -58,7 +60,7 @@ bool WritePng(const Picture& picture, const std::filesystem::path& path, std::st
         if (error) *error = "the picture is empty";
         return false;
     }
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    std::ofstream file(SystemPath(path), std::ios::binary | std::ios::trunc);
     if (!file) {
         if (error) *error = std::strerror(errno);
         return false;
