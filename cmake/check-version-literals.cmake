@@ -1,5 +1,5 @@
 # Checks that the files which must carry the version as a literal (the Debian changelog, the
-# AppStream release, the manual page, the Windows manifest) say what project(VERSION) says.
+# AppStream release, the manual page, the Windows manifests) say what project(VERSION) says.
 #   cmake -DVERSION=x.y.z -DSOURCE_DIR=<checkout> -P cmake/check-version-literals.cmake
 if(NOT VERSION OR NOT SOURCE_DIR)
   message(FATAL_ERROR "usage: cmake -DVERSION=x.y.z -DSOURCE_DIR=<checkout> -P check-version-literals.cmake")
@@ -10,7 +10,8 @@ set(literals
   "packaging/linux/changelog|^vantrel \\(${version}\\) "
   "packaging/linux/org.example.Vantrel.metainfo.xml|<releases>[ \t\r\n]*<release version=\"${version}\""
   "packaging/linux/vantrel.1|\"Vantrel ${version}\""
-  "src/app/win32/vantrel.manifest|name=\"[^\"]*\" version=\"${version}\\.0\"")
+  "src/app/win32/vantrel.manifest|name=\"[^\"]*\" version=\"${version}\\.0\""
+  "src/check/win32/vantrel-check.manifest|name=\"[^\"]*\" version=\"${version}\\.0\"")
 set(failed FALSE)
 foreach(literal IN LISTS literals)
   string(FIND "${literal}" "|" bar)

@@ -3,8 +3,6 @@
 #include <CLI/CLI.hpp>
 #include <algorithm>
 #include <string_view>
-#include <QGuiApplication>
-#include <QImageWriter>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
@@ -26,6 +24,7 @@
 #include "check/IniFileOrder.h"
 #include "check/Linter.h"
 #include "check/PaintedTexture.h"
+#include "check/Picture.h"
 #include "check/TextureImages.h"
 #include "check/TextureSearch.h"
 #include "vantrel/Version.h"
@@ -80,20 +79,41 @@ std::uint32_t ParseBackground(const std::string& text) {
     return PackColor(static_cast<int>(rgb >> 16), static_cast<int>((rgb >> 8) & 255), static_cast<int>(rgb & 255));
 }
 
+// A path named on the command line. Its text is UTF-8 on Windows (the arguments arrive as UTF-16
+// and are converted once) and the system's own bytes elsewhere. On Windows the path is made from
+// it as UTF-8: the implicit conversion would read it in the C library's code page and mangle every
+// name outside ASCII. A \\?\ prefix is taken off (std::filesystem does not take such paths apart
+// correctly); the file system calls put it back where a path needs it (check/FolderWalk.h).
+fs::path ArgumentPath(const std::string& text) {
+#ifdef _WIN32
+    std::string_view plain = text;
+    std::string unc;
+    if (plain.starts_with("\\\\?\\UNC\\")) {
+        unc = "\\\\" + std::string(plain.substr(8));
+        plain = unc;
+    } else if (plain.starts_with("\\\\?\\")) {
+        plain.remove_prefix(4);
+    }
+    return fs::path(std::u8string(plain.begin(), plain.end()));
+#else
+    return fs::path(text);
+#endif
+}
+
 void RequireFolder(const std::string& option, const std::string& path) {
     std::error_code error;
-    if (!fs::is_directory(path, error)) throw UsageError{option + ": not a folder: " + path};
+    if (!fs::is_directory(ArgumentPath(path), error)) throw UsageError{option + ": not a folder: " + path};
 }
 
 void RequireFile(const std::string& path) {
     std::error_code error;
-    if (!fs::is_regular_file(path, error)) throw UsageError{"not a file: " + path};
+    if (!fs::is_regular_file(ArgumentPath(path), error)) throw UsageError{"not a file: " + path};
 }
 
-bool SavePng(const QImage& image, const fs::path& path, std::ostream& err) {
-    QImageWriter writer(QString::fromStdString(path.string()), "png");
-    if (writer.write(image)) return true;
-    err << "vantrel-check: cannot write " << path.string() << ": " << writer.errorString().toStdString() << "\n";
+bool SavePng(const Picture& image, const fs::path& path, std::ostream& err) {
+    std::string problem;
+    if (WritePng(image, path, &problem)) return true;
+    err << "vantrel-check: cannot write " << path.string() << ": " << problem << "\n";
     return false;
 }
 
@@ -130,8 +150,8 @@ std::optional<TextureSearch> MakeTextureSearch(const SourceOptions& options, con
     places.game = game;
     places.language = options.language;
     places.languageFolderFirst = !game || game->kind() == GameKind::ZeroHour;
-    if (!options.userData.empty()) places.userData = options.userData;
-    for (const auto& folder : options.textures) places.folders.emplace_back(folder);
+    if (!options.userData.empty()) places.userData = ArgumentPath(options.userData);
+    for (const auto& folder : options.textures) places.folders.emplace_back(ArgumentPath(folder));
     return TextureSearch(std::move(places));
 }
 
@@ -146,19 +166,20 @@ public:
             throw UsageError{"--language takes a folder name such as English or German: " + options.language};
         GameFolders folders;
         std::vector<fs::path> plain;
-        for (const auto& argument : arguments) {
+        for (const auto& text : arguments) {
             std::error_code error;
-            if (!fs::exists(argument, error)) throw UsageError{"no such file or folder: " + argument};
+            const fs::path argument = ArgumentPath(text);
+            if (!fs::exists(argument, error)) throw UsageError{"no such file or folder: " + text};
             if (fs::is_directory(argument, error) && IsGameRoot(argument))
                 folders.mods.emplace_back(argument);
             else
                 plain.emplace_back(argument);
         }
-        for (const auto& game : options.games) folders.games.emplace_back(game);
+        for (const auto& game : options.games) folders.games.emplace_back(ArgumentPath(game));
         if (!folders.mods.empty() || !folders.games.empty() || !options.userData.empty()) {
             game_ = std::make_unique<GameFileSystem>(folders);
             std::optional<fs::path> userData;
-            if (!options.userData.empty()) userData = options.userData;
+            if (!options.userData.empty()) userData = ArgumentPath(options.userData);
             files_ = MappedImageFilesInGameOrder(*game_, userData);
         }
         std::set<fs::path> seen;
@@ -294,9 +315,9 @@ private:
     static std::vector<std::string> WithEnclosingRoot(const std::string& file) {
         std::vector<std::string> arguments;
         std::error_code error;
-        if (!fs::exists(file, error)) throw UsageError{"no such file or folder: " + file};
-        if (fs::is_directory(file, error)) return {file};
-        const fs::path absolute = fs::absolute(file, error);
+        if (!fs::exists(ArgumentPath(file), error)) throw UsageError{"no such file or folder: " + file};
+        if (fs::is_directory(ArgumentPath(file), error)) return {file};
+        const fs::path absolute = fs::absolute(ArgumentPath(file), error);
         for (fs::path folder = absolute.parent_path(); !folder.empty() && folder != folder.root_path();
              folder = folder.parent_path()) {
             if (IsGameRoot(folder)) {
@@ -310,14 +331,14 @@ private:
     // A file is linted alone, as before; a root brings all the game loads from it.
     void ReadOnly(const std::string& file) {
         std::error_code error;
-        if (fs::is_directory(file, error)) {
+        if (fs::is_directory(ArgumentPath(file), error)) {
             ReadInto(linter_, reading_);
             for (const auto& read : reading_.iniFiles()) anyModFile_ = anyModFile_ || !read.fromGame;
             return;
         }
         RequireFile(file);
         std::string problem;
-        if (const auto bytes = ReadWholeFile(file, &problem))
+        if (const auto bytes = ReadWholeFile(ArgumentPath(file), &problem))
             linter_.addFile(file, *bytes);
         else
             linter_.addUnreadableFile(file, problem);
@@ -365,8 +386,8 @@ void ReportFindings(const std::vector<Finding>& findings, std::ostream& err) {
 int RunCrop(const std::string& file, const SourceOptions& sources, const std::string& outDir,
             std::uint32_t background, std::ostream& out, std::ostream& err) {
     std::error_code error;
-    fs::create_directories(outDir, error);
-    if (!fs::is_directory(outDir, error)) throw UsageError{"--out: cannot create the folder " + outDir};
+    fs::create_directories(ArgumentPath(outDir), error);
+    if (!fs::is_directory(ArgumentPath(outDir), error)) throw UsageError{"--out: cannot create the folder " + outDir};
 
     FileCutter cutter(file, sources, background);
     ReportFindings(cutter.findings(), err);
@@ -380,7 +401,7 @@ int RunCrop(const std::string& file, const SourceOptions& sources, const std::st
         }
         std::string base = SafeFileName(cut.image->name);
         for (int n = 2; !usedNames.insert(base).second; ++n) base = SafeFileName(cut.image->name) + "_" + std::to_string(n);
-        const fs::path target = fs::path(outDir) / (base + ".png");
+        const fs::path target = ArgumentPath(outDir) / (base + ".png");
         if (SavePng(cut.picture, target, err))
             out << target.string() << "\n";
         else
@@ -391,15 +412,6 @@ int RunCrop(const std::string& file, const SourceOptions& sources, const std::st
 
 int RunSheet(const std::string& file, const SourceOptions& sources, const std::string& output,
              std::uint32_t background, std::ostream& err) {
-    // Drawing the names needs fonts, and fonts need a QGuiApplication (offscreen will do).
-    std::unique_ptr<QGuiApplication> application;
-    if (!QGuiApplication::instance()) {
-        static int argc = 1;
-        static char name[] = "vantrel-check";
-        static char* argv[] = {name, nullptr};
-        application = std::make_unique<QGuiApplication>(argc, argv);
-    }
-
     FileCutter cutter(file, sources, background);
     ReportFindings(cutter.findings(), err);
     std::vector<SheetEntry> entries;
@@ -408,21 +420,21 @@ int RunSheet(const std::string& file, const SourceOptions& sources, const std::s
         if (cut.picture.isNull()) allCut = false;
         entries.push_back({cut.image->name, std::move(cut.picture), cut.problem});
     }
-    if (!SavePng(RenderSheet(entries).image, output, err)) return kExitFound;
+    if (!SavePng(RenderSheet(entries).image, ArgumentPath(output), err)) return kExitFound;
     return allCut && !HasErrors(cutter.findings()) ? kExitOk : kExitFound;
 }
 
 int RunRender(const std::string& texture, const std::string& output, std::uint32_t background, std::ostream& err) {
     RequireFile(texture);
     std::string problem;
-    const auto painted = PaintTexture(texture, background, &problem);
+    const auto painted = PaintTexture(ArgumentPath(texture), background, &problem);
     if (!painted) {
         err << "vantrel-check: " << texture << ": " << problem << "\n";
         return kExitFound;
     }
     // What was painted is written even when the reader gave up part way: that is what the
     // editor shows too.
-    const bool saved = SavePng(EditorView(*painted), output, err);
+    const bool saved = SavePng(EditorView(*painted), ArgumentPath(output), err);
     for (const auto& message : painted->readerMessages) {
         std::string oneLine;
         for (const char c : message)

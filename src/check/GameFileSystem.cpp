@@ -6,6 +6,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "check/FolderWalk.h"
 #include "check/GameIniTokens.h"
 
 namespace vantrel::check {
@@ -55,7 +56,7 @@ std::optional<std::string> ReadWholeFile(const std::filesystem::path& path, std:
     // Only regular files are read, as the editor's reader reads them: a device such as /dev/zero
     // has no end, and opening a pipe waits for a writer that may never come.
     std::error_code error;
-    const fs::file_status status = fs::status(path, error);
+    const fs::file_status status = fs::status(SystemPath(path), error);
     if (status.type() == fs::file_type::not_found) {
         *problem = error ? error.message() : "no such file";
         return std::nullopt;
@@ -64,7 +65,7 @@ std::optional<std::string> ReadWholeFile(const std::filesystem::path& path, std:
         *problem = std::string("it is ") + KindOfFile(status.type()) + ", not a regular file; only regular files are read";
         return std::nullopt;
     }
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(SystemPath(path), std::ios::binary);
     if (!in) {
         *problem = std::strerror(errno);
         return std::nullopt;
@@ -78,11 +79,7 @@ std::optional<std::string> ReadWholeFile(const std::filesystem::path& path, std:
 }
 
 LooseFolder::LooseFolder(const fs::path& folder) : folder_(folder) {
-    std::error_code error;
-    for (auto it = fs::recursive_directory_iterator(folder, fs::directory_options::skip_permission_denied, error);
-         !error && it != fs::recursive_directory_iterator(); it.increment(error)) {
-        if (!it->is_regular_file(error)) continue;
-        const fs::path& path = it->path();
+    for (const fs::path& path : FilesUnder(folder)) {
         std::string key = GameKey(path.lexically_relative(folder).string());
         auto [known, isNew] = files_.try_emplace(std::move(key), path);
         if (!isNew && path < known->second) known->second = path;
@@ -114,10 +111,8 @@ GameKind DetectGameKind(const fs::path& gameFolder) {
     // Zero Hour's engine names its own archives with a ZH ending (it checks for genseczh.big and
     // musiczh.big where the original game checks gensec.big and music.big; its INI files are in
     // INIZH.big).
-    std::error_code error;
-    for (auto it = fs::directory_iterator(gameFolder, error); !error && it != fs::directory_iterator();
-         it.increment(error)) {
-        const std::string name = LowerAscii(it->path().filename().string());
+    for (const auto& entry : ListFolder(gameFolder)) {
+        const std::string name = LowerAscii(entry.path.filename().string());
         if (name.size() > 6 && name.ends_with("zh.big")) return GameKind::ZeroHour;
     }
     return GameKind::Generals;
@@ -138,16 +133,9 @@ void GameFileSystem::openArchives(const std::vector<std::pair<fs::path, bool>>& 
     std::vector<Found> found;
     for (const auto& [folder, fromGame] : folders) {
         // The loose index of the folder already holds every file; the archives are among them.
-        std::error_code error;
-        for (auto it = fs::recursive_directory_iterator(folder, fs::directory_options::skip_permission_denied, error);
-             !error && it != fs::recursive_directory_iterator(); it.increment(error)) {
-            if (it->is_directory(error) && !GameListsSubfolder(it->path().filename().string())) {
-                it.disable_recursion_pending();
-                continue;
-            }
-            if (!it->is_regular_file(error)) continue;
-            std::string key = GameKey(it->path().lexically_relative(folder).string());
-            if (key.size() > 4 && key.ends_with(".big")) found.push_back({std::move(key), it->path(), fromGame});
+        for (const fs::path& path : FilesUnder(folder, GameListsSubfolder)) {
+            std::string key = GameKey(path.lexically_relative(folder).string());
+            if (key.size() > 4 && key.ends_with(".big")) found.push_back({std::move(key), path, fromGame});
         }
     }
     // In path order without regard to case; the same name in two folders keeps the folders' order.

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QImage>
 #include <cstdint>
 #include <map>
 #include <string>
@@ -8,6 +7,7 @@
 
 #include "check/MappedImageCollection.h"
 #include "check/PaintedTexture.h"
+#include "check/Picture.h"
 #include "check/TextureFolder.h"
 
 // Cuts the images of a collection out of their textures as the game draws them. Each texture is
@@ -16,7 +16,7 @@ namespace vantrel::check {
 
 struct CutImage {
     const MappedImageState* image = nullptr;
-    QImage picture;       // null when it could not be cut
+    Picture picture;      // null when it could not be cut
     std::string problem;  // why not
 };
 
@@ -40,7 +40,7 @@ public:
 
 private:
     struct Decoded {
-        QImage gameView;      // null when the game does not load the texture
+        Picture gameView;     // null when the game does not load the texture
         std::string problem;
     };
     const Decoded& decode(const std::string& key, const std::uint8_t* data, std::size_t size);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "check/FolderWalk.h"
 #include "check/GameIniTokens.h"
 #include <initializer_list>
 #include <string_view>
@@ -25,19 +26,11 @@ std::vector<std::filesystem::path> IniFilesInGameOrder(const std::filesystem::pa
         std::filesystem::path path;
     };
     std::vector<Entry> entries;
-    std::error_code error;
-    for (auto it = std::filesystem::recursive_directory_iterator(
-             folder, std::filesystem::directory_options::skip_permission_denied, error);
-         !error && it != std::filesystem::recursive_directory_iterator(); it.increment(error)) {
-        if (it->is_directory(error) && !GameListsSubfolder(it->path().filename().string())) {
-            it.disable_recursion_pending();
-            continue;
-        }
-        if (!it->is_regular_file(error)) continue;
-        const std::string name = LowerAscii(it->path().filename().string());
+    for (auto& path : FilesUnder(folder, GameListsSubfolder)) {
+        const std::string name = LowerAscii(path.filename().string());
         if (!name.ends_with(".ini")) continue;
-        const auto relative = it->path().lexically_relative(folder);
-        entries.push_back({GameSortKey(relative), relative.has_parent_path(), it->path()});
+        const auto relative = path.lexically_relative(folder);
+        entries.push_back({GameSortKey(relative), relative.has_parent_path(), std::move(path)});
     }
     std::sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) {
         if (a.inSubfolder != b.inSubfolder) return !a.inSubfolder;
@@ -59,13 +52,10 @@ namespace {
 
 // The entry of the folder whose name matches without regard to case, if any.
 std::optional<std::filesystem::path> SubfolderIgnoringCase(const std::filesystem::path& folder, std::string_view name) {
-    std::error_code error;
     std::optional<std::filesystem::path> found;
-    for (auto it = std::filesystem::directory_iterator(folder, error);
-         !error && it != std::filesystem::directory_iterator(); it.increment(error)) {
-        if (it->is_directory(error) && EqualsIgnoringCase(it->path().filename().string(), name) &&
-            (!found || it->path() < *found))
-            found = it->path();
+    for (const auto& entry : ListFolder(folder)) {
+        if (entry.folder && EqualsIgnoringCase(entry.path.filename().string(), name) && (!found || entry.path < *found))
+            found = entry.path;
     }
     return found;
 }

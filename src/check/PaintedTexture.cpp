@@ -6,6 +6,7 @@
 #include <iterator>
 
 #include "check/CapturingUserInteraction.h"
+#include "check/FolderWalk.h"
 #include "targa/MemoryByteSource.h"
 #include "targa/TargaHeader.h"
 #include "targa/TargaReader.h"
@@ -28,7 +29,7 @@ std::optional<TargaHeaderFields> ReadTargaHeaderFields(const std::uint8_t* data,
 }
 
 std::optional<TargaHeaderFields> ReadTargaHeaderFields(const std::filesystem::path& path, std::string* problem) {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(SystemPath(path), std::ios::binary);
     if (!in) {
         *problem = std::strerror(errno);
         return std::nullopt;
@@ -39,7 +40,7 @@ std::optional<TargaHeaderFields> ReadTargaHeaderFields(const std::filesystem::pa
 }
 
 std::optional<std::vector<std::uint8_t>> ReadTextureBytes(const std::filesystem::path& path, std::string* problem) {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(SystemPath(path), std::ios::binary);
     if (!in) {
         *problem = std::strerror(errno);
         return std::nullopt;

@@ -3,18 +3,13 @@
 #include <algorithm>
 #include <vector>
 
+#include "check/FolderWalk.h"
 #include "check/GameIniTokens.h"
 
 namespace vantrel::check {
 
 TextureFolder::TextureFolder(const std::filesystem::path& folder) : folder_(folder) {
-    std::vector<std::filesystem::path> files;
-    std::error_code error;
-    for (auto it = std::filesystem::recursive_directory_iterator(
-             folder, std::filesystem::directory_options::skip_permission_denied, error);
-         !error && it != std::filesystem::recursive_directory_iterator(); it.increment(error)) {
-        if (it->is_regular_file(error)) files.push_back(it->path());
-    }
+    std::vector<std::filesystem::path> files = FilesUnder(folder);
     std::sort(files.begin(), files.end());
     for (const auto& file : files) byLowerName_.try_emplace(LowerAscii(file.filename().string()), file);
 }

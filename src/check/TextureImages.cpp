@@ -4,26 +4,23 @@ namespace vantrel::check {
 
 namespace {
 
-QRgb ToRgb(std::uint32_t colorValue) {
-    return qRgb(ColorRed(colorValue), ColorGreen(colorValue), ColorBlue(colorValue));
+std::uint32_t ToRgb(std::uint32_t colorValue) {
+    return Argb(ColorRed(colorValue), ColorGreen(colorValue), ColorBlue(colorValue));
 }
 
 }  // namespace
 
-QImage EditorView(const PaintedTexture& texture) {
-    QImage image(texture.width(), texture.height(), QImage::Format_RGB32);
-    for (int y = 0; y < texture.height(); ++y) {
-        auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < texture.width(); ++x) row[x] = ToRgb(texture.editorPixel(x, y));
-    }
+Picture EditorView(const PaintedTexture& texture) {
+    Picture image(texture.width(), texture.height());
+    for (int y = 0; y < texture.height(); ++y)
+        for (int x = 0; x < texture.width(); ++x) image.setPixel(x, y, ToRgb(texture.editorPixel(x, y)));
     return image;
 }
 
-QImage GameView(const DecodedTexture& texture, std::uint32_t background) {
-    QImage image(texture.width, texture.height, QImage::Format_ARGB32);
+Picture GameView(const DecodedTexture& texture, std::uint32_t background) {
+    Picture image(texture.width, texture.height);
     const int under[3] = {ColorRed(background), ColorGreen(background), ColorBlue(background)};
     for (int y = 0; y < texture.height; ++y) {
-        auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
         const std::uint32_t* in = texture.pixels.data() + static_cast<std::size_t>(y) * texture.width;
         for (int x = 0; x < texture.width; ++x) {
             const std::uint32_t pixel = in[x];
@@ -32,13 +29,13 @@ QImage GameView(const DecodedTexture& texture, std::uint32_t background) {
                                  static_cast<int>(pixel & 255)};
             int mixed[3];
             for (int c = 0; c < 3; ++c) mixed[c] = (over[c] * alpha + under[c] * (255 - alpha) + 127) / 255;
-            row[x] = qRgb(mixed[0], mixed[1], mixed[2]);
+            image.setPixel(x, y, Argb(mixed[0], mixed[1], mixed[2]));
         }
     }
     return image;
 }
 
-QImage CropAsGameDraws(const QImage& gameView, const MappedImageState& image) {
+Picture CropAsGameDraws(const Picture& gameView, const MappedImageState& image) {
     if (!image.coords) return {};
     const PixelRect& r = *image.coords;
     const int width = r.right - r.left;
@@ -47,18 +44,18 @@ QImage CropAsGameDraws(const QImage& gameView, const MappedImageState& image) {
     // A rectangle far beyond any texture is a typing mistake, not a picture worth the memory.
     if (width > 2 * kMaxPaintedSide || height > 2 * kMaxPaintedSide) return {};
 
-    auto source = [&](int x, int y) -> QRgb {
-        return gameView.rect().contains(x, y) ? gameView.pixel(x, y) : qRgba(0, 0, 0, 0);
+    auto source = [&](int x, int y) -> std::uint32_t {
+        return gameView.contains(x, y) ? gameView.pixel(x, y) : 0u;
     };
     if (!image.rotated()) {
-        QImage out(width, height, QImage::Format_ARGB32);
+        Picture out(width, height);
         for (int y = 0; y < height; ++y)
             for (int x = 0; x < width; ++x) out.setPixel(x, y, source(r.left + x, r.top + y));
         return out;
     }
     // The game maps the screen's top-left corner to the rectangle's top-right one and runs down
     // the rectangle's right column as it goes right on the screen.
-    QImage out(height, width, QImage::Format_ARGB32);
+    Picture out(height, width);
     for (int y = 0; y < width; ++y)
         for (int x = 0; x < height; ++x) out.setPixel(x, y, source(r.right - 1 - y, r.top + x));
     return out;

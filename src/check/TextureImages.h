@@ -1,26 +1,26 @@
 #pragma once
 
-#include <QImage>
 
 #include "check/MappedImageCollection.h"
 #include "check/PaintedTexture.h"
+#include "check/Picture.h"
 
-// QImages made from a painted or decoded texture, for PNG output.
+// Pictures made from a painted or decoded texture, for PNG output.
 namespace vantrel::check {
 
-// The canvas as the editor shows it, pixel for pixel (Format_RGB32).
-QImage EditorView(const PaintedTexture& texture);
+// The canvas as the editor shows it, pixel for pixel (opaque).
+Picture EditorView(const PaintedTexture& texture);
 
-// The texture as the game shows it (Format_ARGB32, opaque): pixels decoded by the game's rules,
+// The texture as the game shows it (opaque): pixels decoded by the game's rules,
 // each laid over the background colour (a colour value) by its alpha, as the game lays a
 // translucent picture over what is behind it.
-QImage GameView(const DecodedTexture& texture, std::uint32_t background);
+Picture GameView(const DecodedTexture& texture, std::uint32_t background);
 
 // The image cut from the texture as the game draws it: the columns Left to Right - 1 and rows
 // Top to Bottom - 1 (Right and Bottom are exclusive edges), turned a quarter counter-clockwise
 // when the image is marked ROTATED_90_CLOCKWISE (the page holds it turned clockwise). Parts of
 // the rectangle outside the texture are transparent. A null image when the rectangle is empty
 // or inverted, far larger than any texture, or the image has no Coords.
-QImage CropAsGameDraws(const QImage& gameView, const MappedImageState& image);
+Picture CropAsGameDraws(const Picture& gameView, const MappedImageState& image);
 
 }  // namespace vantrel::check

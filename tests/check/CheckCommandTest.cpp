@@ -1,17 +1,24 @@
 // The vantrel-check command line: exit statuses, output forms and the files it writes.
 #include <gtest/gtest.h>
 
-#include <QImage>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <cerrno>
 #include <cstring>
+#include <fstream>
+#include <iterator>
 #include <sstream>
 #ifndef _WIN32
 #include <sys/stat.h>
 #endif
 
+// PNG files are read back by a decoder other than the one that wrote them.
+#define STB_IMAGE_IMPLEMENTATION
+#define STB_IMAGE_STATIC
+#define STBI_ONLY_PNG
+#define STBI_NO_STDIO
+#include <stb_image.h>
+
 #include "check/CheckCommand.h"
+#include "check/Picture.h"
 #include "support/TestData.h"
 #include "targa/Canvas.h"
 #include "TgaWriter.h"
@@ -25,9 +32,37 @@ using vantrel::test::TempDir;
 using test::Check;
 using test::CommandRun;
 
-QRgb Expected(int x, int y) {
+std::uint32_t Expected(int x, int y) {
     const auto color = test::DistinctColor(x, y);
-    return qRgba(ColorRed(color), ColorGreen(color), ColorBlue(color), 255);
+    return Argb(ColorRed(color), ColorGreen(color), ColorBlue(color));
+}
+
+// The PNG file's pixels; a null picture when it cannot be read.
+Picture ReadPng(const std::string& path) {
+    std::ifstream file(std::filesystem::u8path(path), std::ios::binary);
+    const std::string bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    int width = 0, height = 0, channels = 0;
+    stbi_uc* rgba = stbi_load_from_memory(reinterpret_cast<const stbi_uc*>(bytes.data()), static_cast<int>(bytes.size()),
+                                          &width, &height, &channels, 4);
+    if (!rgba) return {};
+    Picture picture(width, height);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            const stbi_uc* p = rgba + (static_cast<std::size_t>(y) * width + x) * 4;
+            picture.setPixel(x, y, Argb(p[0], p[1], p[2], p[3]));
+        }
+    stbi_image_free(rgba);
+    return picture;
+}
+
+// Text as a JSON string literal holds it.
+std::string JsonString(const std::string& text) {
+    std::string quoted = "\"";
+    for (const char c : text) {
+        if (c == '"' || c == '\\') quoted += '\\';
+        quoted += c;
+    }
+    return quoted + "\"";
 }
 
 class CheckCommand : public ::testing::Test {
@@ -72,7 +107,7 @@ TEST_F(CheckCommand, LintOfAFolderReadsItsIniFilesInAnyLetterCase) {
     test::WriteBytes(dir / "more" / "ignored.txt", "MappedImage\r\n");
     const CommandRun run = Check({"lint", path("more")});
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.out, path("more/B.INI") + ":1: error: MappedImage without a name\n");
+    EXPECT_EQ(run.out, test::Native(dir / "more/B.INI") + ":1: error: MappedImage without a name\n");
 }
 
 #ifndef _WIN32
@@ -95,23 +130,20 @@ TEST_F(CheckCommand, LintJsonPrintsOneObjectPerFinding) {
     const CommandRun run = Check({"lint", "--json", path("broken.ini")});
     EXPECT_EQ(run.status, 1);
     ASSERT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 1);
-    const QJsonObject object = QJsonDocument::fromJson(QByteArray::fromStdString(run.out)).object();
-    EXPECT_EQ(object.value("file").toString().toStdString(), path("broken.ini"));
-    EXPECT_EQ(object.value("line").toInt(), 1);
-    EXPECT_EQ(object.value("severity").toString(), "error");
-    EXPECT_EQ(object.value("text").toString(), "MappedImage without a name");
+    EXPECT_EQ(run.out, "{\"file\":" + JsonString(path("broken.ini")) +
+                           ",\"line\":1,\"severity\":\"error\",\"text\":\"MappedImage without a name\"}\n");
 }
 
 TEST_F(CheckCommand, CropWritesOnePngPerImageNamedAfterIt) {
     const CommandRun run = Check({"crop", path("icons.ini"), "--textures", path("textures"), "--out", path("out")});
     EXPECT_EQ(run.status, 0) << run.err;
-    const QImage plain(QString::fromStdString(path("out/Plain.png")));
-    ASSERT_EQ(plain.size(), QSize(7, 4));
+    const Picture plain = ReadPng(path("out/Plain.png"));
+    ASSERT_EQ(plain.size(), (PixelSize{7, 4}));
     for (int y = 0; y < 4; ++y)
         for (int x = 0; x < 7; ++x) ASSERT_EQ(plain.pixel(x, y), Expected(2 + x, 1 + y));
     // '/' cannot stand in a file name.
-    const QImage turned(QString::fromStdString(path("out/Side_Way.png")));
-    ASSERT_EQ(turned.size(), QSize(11, 4));
+    const Picture turned = ReadPng(path("out/Side_Way.png"));
+    ASSERT_EQ(turned.size(), (PixelSize{11, 4}));
     EXPECT_EQ(turned.pixel(0, 0), Expected(13, 0));
     EXPECT_EQ(turned.pixel(10, 3), Expected(10, 10));
 }
@@ -129,7 +161,7 @@ TEST_F(CheckCommand, CropReportsImagesItCannotCutAndExitsOne) {
 TEST_F(CheckCommand, SheetWritesOnePictureHoldingEveryImage) {
     const CommandRun run = Check({"sheet", path("icons.ini"), "--textures", path("textures"), "-o", path("sheet.png")});
     EXPECT_EQ(run.status, 0) << run.err;
-    const QImage sheet(QString::fromStdString(path("sheet.png")));
+    const Picture sheet = ReadPng(path("sheet.png"));
     ASSERT_FALSE(sheet.isNull());
     // The first cell starts at the padding, with the first image's own pixels.
     EXPECT_EQ(sheet.pixel(8, 8), Expected(2, 1));
@@ -139,8 +171,8 @@ TEST_F(CheckCommand, RenderShowsTheTextureAsTheEditorPaintsIt) {
     test::WriteBytes(dir / "top.tga", test::MakeTarga24(6, 3, test::DistinctColor, test::RowOrder::TopDown));
     const CommandRun run = Check({"render", path("top.tga"), "-o", path("top.png"), "--background", "102030"});
     EXPECT_EQ(run.status, 0) << run.err;
-    const QImage image(QString::fromStdString(path("top.png")));
-    ASSERT_EQ(image.size(), QSize(6, 3));
+    const Picture image = ReadPng(path("top.png"));
+    ASSERT_EQ(image.size(), (PixelSize{6, 3}));
     // Upside down, as the editor shows a top-left-origin file.
     for (int x = 0; x < 6; ++x) EXPECT_EQ(image.pixel(x, 2), Expected(x, 0));
 

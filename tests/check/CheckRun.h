@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -14,6 +15,9 @@ struct CommandRun {
     std::string out;
     std::string err;
 };
+
+// The path as the tool prints it: with the system's own separator (a '\\' on Windows).
+inline std::string Native(std::filesystem::path path) { return path.make_preferred().string(); }
 
 inline CommandRun Check(std::vector<std::string> arguments) {
     arguments.insert(arguments.begin(), "vantrel-check");
