@@ -22,6 +22,13 @@ std::vector<FolderEntry> ListFolder(const std::filesystem::path& folder);
 // folders are not followed, and subfolders that cannot be read are left out.
 std::vector<std::filesystem::path> FilesUnder(const std::filesystem::path& folder);
 
+enum class PathKind { Missing, Folder, File, Other };
+
+// What the path names, at any length: a folder, a regular file, something else (a device, a pipe),
+// or nothing. On Windows through the system's own API with the \\?\ prefix: the C library's stat
+// behind std::filesystem's status stops at MAX_PATH.
+PathKind KindOf(const std::filesystem::path& path);
+
 // The path as the Windows file API takes it at any length: absolute, with the \\?\ (or \\?\UNC\)
 // prefix. Unchanged on other systems.
 std::filesystem::path SystemPath(const std::filesystem::path& path);
