@@ -18,6 +18,7 @@
 
 #include "check/ContactSheet.h"
 #include "check/FindingOutput.h"
+#include "check/FolderWalk.h"
 #include "check/GameFileSystem.h"
 #include "check/ImageCutter.h"
 #include "check/InspectGameFile.h"
@@ -101,13 +102,11 @@ fs::path ArgumentPath(const std::string& text) {
 }
 
 void RequireFolder(const std::string& option, const std::string& path) {
-    std::error_code error;
-    if (!fs::is_directory(ArgumentPath(path), error)) throw UsageError{option + ": not a folder: " + path};
+    if (KindOf(ArgumentPath(path)) != PathKind::Folder) throw UsageError{option + ": not a folder: " + path};
 }
 
 void RequireFile(const std::string& path) {
-    std::error_code error;
-    if (!fs::is_regular_file(ArgumentPath(path), error)) throw UsageError{"not a file: " + path};
+    if (KindOf(ArgumentPath(path)) != PathKind::File) throw UsageError{"not a file: " + path};
 }
 
 bool SavePng(const Picture& image, const fs::path& path, std::ostream& err) {
@@ -167,10 +166,10 @@ public:
         GameFolders folders;
         std::vector<fs::path> plain;
         for (const auto& text : arguments) {
-            std::error_code error;
             const fs::path argument = ArgumentPath(text);
-            if (!fs::exists(argument, error)) throw UsageError{"no such file or folder: " + text};
-            if (fs::is_directory(argument, error) && IsGameRoot(argument))
+            const PathKind kind = KindOf(argument);
+            if (kind == PathKind::Missing) throw UsageError{"no such file or folder: " + text};
+            if (kind == PathKind::Folder && IsGameRoot(argument))
                 folders.mods.emplace_back(argument);
             else
                 plain.emplace_back(argument);
@@ -194,7 +193,7 @@ public:
         };
         for (const auto& path : plain) {
             std::error_code error;
-            if (fs::is_directory(path, error)) {
+            if (KindOf(path) == PathKind::Folder) {
                 for (fs::path folder = fs::absolute(path, error).parent_path();
                      !folder.empty() && folder != folder.root_path(); folder = folder.parent_path()) {
                     if (IsGameRoot(folder)) {
@@ -315,8 +314,9 @@ private:
     static std::vector<std::string> WithEnclosingRoot(const std::string& file) {
         std::vector<std::string> arguments;
         std::error_code error;
-        if (!fs::exists(ArgumentPath(file), error)) throw UsageError{"no such file or folder: " + file};
-        if (fs::is_directory(ArgumentPath(file), error)) return {file};
+        const PathKind kind = KindOf(ArgumentPath(file));
+        if (kind == PathKind::Missing) throw UsageError{"no such file or folder: " + file};
+        if (kind == PathKind::Folder) return {file};
         const fs::path absolute = fs::absolute(ArgumentPath(file), error);
         for (fs::path folder = absolute.parent_path(); !folder.empty() && folder != folder.root_path();
              folder = folder.parent_path()) {
@@ -330,8 +330,7 @@ private:
 
     // A file is linted alone, as before; a root brings all the game loads from it.
     void ReadOnly(const std::string& file) {
-        std::error_code error;
-        if (fs::is_directory(ArgumentPath(file), error)) {
+        if (KindOf(ArgumentPath(file)) == PathKind::Folder) {
             ReadInto(linter_, reading_);
             for (const auto& read : reading_.iniFiles()) anyModFile_ = anyModFile_ || !read.fromGame;
             return;
@@ -387,7 +386,7 @@ int RunCrop(const std::string& file, const SourceOptions& sources, const std::st
             std::uint32_t background, std::ostream& out, std::ostream& err) {
     std::error_code error;
     fs::create_directories(ArgumentPath(outDir), error);
-    if (!fs::is_directory(ArgumentPath(outDir), error)) throw UsageError{"--out: cannot create the folder " + outDir};
+    if (KindOf(ArgumentPath(outDir)) != PathKind::Folder) throw UsageError{"--out: cannot create the folder " + outDir};
 
     FileCutter cutter(file, sources, background);
     ReportFindings(cutter.findings(), err);

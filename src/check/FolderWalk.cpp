@@ -24,6 +24,14 @@ fs::path SystemPath(const fs::path& path) {
     return fs::path(L"\\\\?\\" + full);
 }
 
+PathKind KindOf(const fs::path& path) {
+    const DWORD attributes = GetFileAttributesW(SystemPath(path).c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) return PathKind::Missing;
+    if (attributes & FILE_ATTRIBUTE_DIRECTORY) return PathKind::Folder;
+    if (attributes & FILE_ATTRIBUTE_DEVICE) return PathKind::Other;
+    return PathKind::File;
+}
+
 std::vector<FolderEntry> ListFolder(const fs::path& folder) {
     std::vector<FolderEntry> entries;
     const std::wstring pattern = SystemPath(folder).native() + L"\\*";
@@ -51,6 +59,14 @@ std::vector<FolderEntry> ListFolder(const fs::path& folder) {
 #else
 
 fs::path SystemPath(const fs::path& path) { return path; }
+
+PathKind KindOf(const fs::path& path) {
+    std::error_code error;
+    const fs::file_status status = fs::status(path, error);
+    if (fs::is_directory(status)) return PathKind::Folder;
+    if (fs::is_regular_file(status)) return PathKind::File;
+    return fs::exists(status) ? PathKind::Other : PathKind::Missing;
+}
 
 std::vector<FolderEntry> ListFolder(const fs::path& folder) {
     std::vector<FolderEntry> entries;

@@ -25,6 +25,13 @@ std::vector<FolderEntry> ListFolder(const std::filesystem::path& folder);
 std::vector<std::filesystem::path> FilesUnder(const std::filesystem::path& folder,
                                               bool (*descend)(std::string_view name) = nullptr);
 
+enum class PathKind { Missing, Folder, File, Other };
+
+// What the path names, at any length: a folder, a regular file, something else (a device, a pipe),
+// or nothing. On Windows through the system's own API with the \\?\ prefix: the C library's stat
+// behind std::filesystem's status stops at MAX_PATH.
+PathKind KindOf(const std::filesystem::path& path);
+
 // The path as the Windows file API takes it at any length: absolute, with the \\?\ (or \\?\UNC\)
 // prefix. Unchanged on other systems.
 std::filesystem::path SystemPath(const std::filesystem::path& path);
