@@ -106,7 +106,7 @@ private:
             // The game stops here; reading on as if a block were open keeps its fields from
             // being reported as text outside a block.
         }
-        result_.blocks.push_back({name ? std::string(*name) : std::string(), line, false, {}});
+        result_.blocks.push_back({name ? std::string(*name) : std::string(), line, false, 0, {}});
         open_ = true;
         if (name && cursor.hasMore())
             warning(line, "the game takes only " + Quoted(*name) + " as the image name and ignores " +
@@ -121,6 +121,7 @@ private:
 
     void readFieldLine(int line, std::string_view first, TokenCursor& cursor) {
         if (EqualsIgnoringCase(first, kEndKeyword)) {
+            block().endLine = line;
             closeBlock(true);
             return;
         }

@@ -40,6 +40,7 @@ struct MappedImageBlock {
     std::string name;
     int line = 0;           // the MappedImage line
     bool closed = false;    // an End was found
+    int endLine = 0;        // the End line, when closed
     std::vector<FieldAssignment> assignments;
 };
 

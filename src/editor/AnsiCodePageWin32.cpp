@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "editor/AnsiCodePage.h"
+#include "platform/WideText.h"
 
 namespace vantrel {
 
@@ -29,6 +30,15 @@ public:
                             &usedDefault);
         if (usedDefault) return std::nullopt;
         return out;
+    }
+
+    std::string Decode(std::string_view bytes) const override {
+        if (bytes.empty()) return std::string();
+        const int wideLength = MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
+        if (wideLength <= 0) return std::string(bytes);
+        std::wstring wide(static_cast<std::size_t>(wideLength), L'\0');
+        MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), wide.data(), wideLength);
+        return WideToUtf8(wide);
     }
 
     std::string Name() const override { return "code page " + std::to_string(GetACP()); }

@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
+#include <algorithm>
 #include <random>
 
 #include "editor/DocumentFile.h"
@@ -108,6 +109,45 @@ std::optional<std::string> WriteFileAtomically(const std::string& utf8Path, cons
         (void)::fsync(folderFd);
         ::close(folderFd);
     }
+    return std::nullopt;
+}
+
+std::optional<std::string> ReadDocumentFile(const std::string& utf8Path, std::size_t maxBytes, std::string& bytes) {
+    bytes.clear();
+    struct stat status {};
+    if (::stat(utf8Path.c_str(), &status) != 0) return Reason(errno);
+    if (S_ISDIR(status.st_mode)) return std::string(read_refusal::kFolder);
+    if (!S_ISREG(status.st_mode)) return std::string(read_refusal::kNotAFile);
+    // Non-blocking, so that a file swapped for a pipe after the check above is not waited on.
+    const int fd = ::open(utf8Path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) return Reason(errno);
+    const auto fail = [&](std::string reason) -> std::optional<std::string> {
+        ::close(fd);
+        bytes.clear();
+        return reason;
+    };
+    if (::fstat(fd, &status) != 0) return fail(Reason(errno));
+    if (!S_ISREG(status.st_mode)) return fail(read_refusal::kNotAFile);
+    if (static_cast<unsigned long long>(status.st_size) > maxBytes) return fail(read_refusal::TooLarge(maxBytes));
+    bytes.resize(static_cast<std::size_t>(status.st_size));
+    std::size_t done = 0;
+    for (;;) {
+        if (done == bytes.size()) {
+            // The file may have grown since fstat; one more byte than allowed is enough to know.
+            if (bytes.size() > maxBytes) return fail(read_refusal::TooLarge(maxBytes));
+            bytes.resize(std::min(maxBytes + 1, bytes.size() + 65536));
+            if (done == bytes.size()) return fail(read_refusal::TooLarge(maxBytes));
+        }
+        const ssize_t got = ::read(fd, bytes.data() + done, bytes.size() - done);
+        if (got < 0) {
+            if (errno == EINTR) continue;
+            return fail(Reason(errno));
+        }
+        if (got == 0) break;
+        done += static_cast<std::size_t>(got);
+    }
+    ::close(fd);
+    bytes.resize(done);
     return std::nullopt;
 }
 

@@ -71,5 +71,40 @@ std::optional<std::string> WriteFileAtomically(const std::string& utf8Path, cons
     return std::nullopt;
 }
 
+std::optional<std::string> ReadDocumentFile(const std::string& utf8Path, std::size_t maxBytes, std::string& bytes) {
+    bytes.clear();
+    const std::wstring path = Utf8ToWide(utf8Path);
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) return Reason(GetLastError());
+    if (attributes & FILE_ATTRIBUTE_DIRECTORY) return std::string(read_refusal::kFolder);
+    const HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return Reason(GetLastError());
+    const auto fail = [&](std::string reason) -> std::optional<std::string> {
+        CloseHandle(file);
+        bytes.clear();
+        return reason;
+    };
+    // Devices (CON, NUL, COM1) and pipes open as files too; only a file on a disk is read.
+    if (GetFileType(file) != FILE_TYPE_DISK) return fail(read_refusal::kNotAFile);
+    LARGE_INTEGER size{};
+    if (!GetFileSizeEx(file, &size)) return fail(Reason(GetLastError()));
+    if (static_cast<unsigned long long>(size.QuadPart) > maxBytes) return fail(read_refusal::TooLarge(maxBytes));
+    bytes.resize(static_cast<std::size_t>(size.QuadPart) + 1);
+    std::size_t done = 0;
+    for (;;) {
+        DWORD got = 0;
+        if (done == bytes.size()) return fail(read_refusal::TooLarge(maxBytes));
+        if (!ReadFile(file, bytes.data() + done, static_cast<DWORD>(bytes.size() - done), &got, nullptr))
+            return fail(Reason(GetLastError()));
+        if (got == 0) break;
+        done += got;
+        if (done > maxBytes) return fail(read_refusal::TooLarge(maxBytes));
+    }
+    CloseHandle(file);
+    bytes.resize(done);
+    return std::nullopt;
+}
+
 }  // namespace vantrel
 #endif

@@ -24,6 +24,16 @@ public:
 
     // Shows the delete dialog modeless, loading it first when it is not open.
     virtual void showDeleteDialog() = 0;
+
+    // The overlay (entries, selection, picks) or the document it draws from changed: redraw it, and
+    // refresh whatever lists the entries.
+    virtual void overlayChanged() = 0;
+    // The zoom changed: the canvas takes its new size; the view keeps the texture point under the
+    // pointer (Ctrl+wheel) or at its centre (the menu) where it was.
+    virtual void zoomChanged(int oldPercent) = 0;
+    // The entry list and the game preview windows, modeless.
+    virtual void showEntryList() = 0;
+    virtual void showGamePreview() = 0;
 };
 
 }  // namespace vantrel

@@ -2,8 +2,10 @@
 
 #include <filesystem>
 
+#include "check/GameIniTokens.h"
 #include "editor/DocumentFile.h"
 #include "editor/EntryText.h"
+#include "editor/Zoom.h"
 #include "platform/UserFolders.h"
 #include "targa/TargaReader.h"
 #include "ui/AppIdentity.h"
@@ -26,9 +28,10 @@ std::optional<std::int16_t> Checked16(long value) {
 }  // namespace
 
 MappingEditor::MappingEditor(UserInteraction& ui, EditorView& view, Canvas& canvas, const AnsiCodePage& codePage)
-    : ui_(ui), view_(view), canvas_(canvas), codePage_(codePage) {}
+    : ui_(ui), view_(view), canvas_(canvas), codePage_(codePage), document_(codePage) {}
 
 void MappingEditor::Load() {
+    savedRevision_ = document_.revision();
     blnLeftTopPicked_ = false;
     blnRightBottomPicked_ = false;
     document_.Initialise();
@@ -53,6 +56,10 @@ FileDialogRequest MappingEditor::SaveDialogRequest() {
     return FileDialogRequest{"Save As", "Ini File (*.ini)", "*.ini", "ini", InitialDialogFolder()};
 }
 
+FileDialogRequest MappingEditor::OpenMappingDialogRequest() {
+    return FileDialogRequest{"Open Mapping", "Ini File (*.ini)", "*.ini", "", InitialDialogFolder()};
+}
+
 // ---- Texture loading --------------------------------------------------------------------------
 
 void MappingEditor::LoadUserFile() {
@@ -62,6 +69,8 @@ void MappingEditor::LoadUserFile() {
     const auto chosen = ui_.openFileDialog(OpenDialogRequest());
     if (!chosen) return;
     const std::string path = *chosen;
+    // A new texture is shown at full size.
+    SetZoom(100);
 
     // The reader reports its own failures and hands the size back as soon as the header allows;
     // whatever happened, the window follows the size it left.
@@ -73,6 +82,7 @@ void MappingEditor::LoadUserFile() {
     if (separator == std::string::npos) return;
     strTextureName_ = path.substr(separator + 1);
     blnTextureLoaded_ = true;
+    if (showEntries_ || selectedEntry_ != 0) view_.overlayChanged();
 }
 
 bool MappingEditor::FitWindowToTexture() {
@@ -113,16 +123,19 @@ void MappingEditor::MouseDown(std::int16_t /*button*/, std::int16_t /*shift*/, f
         view_.setBoxText(Box::Right, SingleToText(x));
         view_.setBoxText(Box::Bottom, SingleToText(y));
         blnRightBottomPicked_ = true;
+    } else {
+        return;
     }
+    if (showEntries_) view_.overlayChanged();
 }
 
 // ---- Completing an entry ----------------------------------------------------------------------
 
-void MappingEditor::CompleteEntry() {
+std::optional<EntryRectangle> MappingEditor::CheckedBoxes() {
     const std::string title = kApplicationTitle;
     if (!blnLeftTopPicked_ || !blnRightBottomPicked_) {
         ui_.message("Please map all coordinates with the mouse before proceeding", title);
-        return;
+        return std::nullopt;
     }
 
     const std::string leftText = view_.boxText(Box::Left);
@@ -132,7 +145,7 @@ void MappingEditor::CompleteEntry() {
     if (!IsNumericText(leftText) || !IsNumericText(rightText) || !IsNumericText(bottomText) ||
         !IsNumericText(topText)) {
         ui_.message("One or more of the fields is invalid, please enter only integers", title);
-        return;
+        return std::nullopt;
     }
 
     const auto L = ToCoordinate(leftText);
@@ -141,7 +154,7 @@ void MappingEditor::CompleteEntry() {
     const auto T = ToCoordinate(topText);
     if (!L || !R || !B || !T) {
         ui_.message("One or more coordinates is outside the range of -32768 to 32767", title);
-        return;
+        return std::nullopt;
     }
 
     const int W = intTextureWidth_ - 1;
@@ -150,20 +163,26 @@ void MappingEditor::CompleteEntry() {
         ui_.message("One or more coordinates exceeds the maximum width of " + std::to_string(W) +
                         " or the maximum height of " + std::to_string(H),
                     title);
-        return;
+        return std::nullopt;
     }
     if (*L < 0 || *R < 0 || *T < 0 || *B < 0) {
         ui_.message("One or more coordinates is less than the minimum value of 0", title);
-        return;
+        return std::nullopt;
     }
     if (*L > *R) {
         ui_.message("The Right coordinate cannot be smaller than the Left coordinate", title);
-        return;
+        return std::nullopt;
     }
     if (*T > *B) {
         ui_.message("The Bottom coordinate cannot be smaller than the Top coordinate", title);
-        return;
+        return std::nullopt;
     }
+    return EntryRectangle{*L, *T, *R, *B};
+}
+
+void MappingEditor::CompleteEntry() {
+    const auto rectangle = CheckedBoxes();
+    if (!rectangle) return;
 
     const std::string answer = ui_.inputBox("Enter Entry Name", "Entry Name", "");
     if (answer.empty()) return;
@@ -182,8 +201,7 @@ void MappingEditor::CompleteEntry() {
         return;
     }
 
-    document_.AppendEntry(entryName, strTextureName_, intTextureWidth_, intTextureHeight_,
-                          EntryRectangle{*L, *T, *R, *B});
+    document_.AppendEntry(entryName, strTextureName_, intTextureWidth_, intTextureHeight_, *rectangle);
 
     blnLeftTopPicked_ = false;
     blnRightBottomPicked_ = false;
@@ -192,6 +210,8 @@ void MappingEditor::CompleteEntry() {
     view_.setBoxText(Box::Right, "");
     view_.setBoxText(Box::Left, "");
     blnSaved_ = false;
+    selectedEntry_ = 0;
+    view_.overlayChanged();
 }
 
 bool MappingEditor::RefuseUnwritableTextureName() {
@@ -221,19 +241,11 @@ void MappingEditor::DeleteEntry() {
 // ---- Saving and leaving -----------------------------------------------------------------------
 
 std::optional<std::string> MappingEditor::WriteDocument() {
-    std::string bytes;
-    int lineNumber = 0;
-    for (const auto& line : document_.colLines()) {
-        ++lineNumber;
-        const auto encoded = codePage_.Encode(line);
-        if (!encoded)
-            return "Line " + std::to_string(lineNumber) + " holds a character that the " + codePage_.Name() +
-                   " encoding cannot represent.";
-        bytes += *encoded;
-        bytes += "\r\n";
-    }
+    // The lines are held in the file's code page already, each with its own line end.
+    const std::string bytes = document_.Text();
     if (auto failure = WriteFileAtomically(strSaveFileName_, bytes)) return failure;
     blnSaved_ = true;
+    savedRevision_ = document_.revision();
     blnFirstSave_ = false;
     return std::nullopt;
 }
@@ -255,6 +267,187 @@ void MappingEditor::Save() {
         ui_.message("The map information could not be saved to " + strSaveFileName_ + ":\r\n" + *failure,
                     kApplicationTitle, MessageIcon::Critical);
     }
+}
+
+bool MappingEditor::MayReplaceDocument() {
+    if (blnSaved_) return true;
+    const MessageResult answer = ui_.messageBox(MessageBoxRequest{
+        "The map information has changed since your last save.  Would you like to save your work?",
+        MessageButtons::YesNoCancel, MessageIcon::None, kApplicationTitle, MessageResult::Yes});
+    if (answer == MessageResult::No) return true;
+    if (answer != MessageResult::Yes) return false;
+    Save();
+    // Only a save that happened lets the document go; a cancelled or failed one keeps it.
+    return blnSaved_;
+}
+
+void MappingEditor::OpenMapping() {
+    if (!MayReplaceDocument()) return;
+    const auto chosen = ui_.openFileDialog(OpenMappingDialogRequest());
+    if (!chosen) return;
+    std::string bytes;
+    if (const auto failure = ReadDocumentFile(*chosen, MappingDocument::kMaxFileBytes, bytes)) {
+        ui_.message("The mapping could not be opened from " + *chosen + ":\r\n" + *failure, kApplicationTitle,
+                    MessageIcon::Critical);
+        return;
+    }
+    const std::vector<GameStop> stops = document_.Open(bytes);
+    strSaveFileName_ = *chosen;
+    blnFirstSave_ = false;
+    blnSaved_ = true;
+    savedRevision_ = document_.revision();
+    selectedEntry_ = 0;
+    showEntries_ = true;
+    view_.overlayChanged();
+    if (stops.empty()) return;
+
+    // The file is kept whole; the message says where the game would stop reading it.
+    constexpr std::size_t kShown = 10;
+    std::string text = "The game would stop reading this file at start-up:";
+    for (std::size_t k = 0; k < std::min(stops.size(), kShown); ++k)
+        text += "\r\nLine " + std::to_string(stops[k].line) + ": " + stops[k].reason;
+    if (stops.size() > kShown) text += "\r\n... and " + std::to_string(stops.size() - kShown) + " more";
+    text += "\r\n\r\nThe file was opened as it is; nothing in it has been changed.";
+    ui_.message(text, kApplicationTitle, MessageIcon::Information);
+}
+
+void MappingEditor::DocumentChanged() {
+    blnSaved_ = document_.revision() == savedRevision_;
+    if (selectedEntry_ > document_.entryCount()) selectedEntry_ = 0;
+    view_.overlayChanged();
+}
+
+void MappingEditor::RemoveEntry() {
+    const std::size_t before = document_.revision();
+    document_.RemoveEntry();
+    if (document_.revision() == before) return;
+    selectedEntry_ = 0;
+    DocumentChanged();
+    // The dialog's opening already marked the work unsaved; a deletion keeps it so.
+    blnSaved_ = false;
+}
+
+void MappingEditor::Undo() {
+    if (document_.Undo()) DocumentChanged();
+}
+
+void MappingEditor::Redo() {
+    if (document_.Redo()) DocumentChanged();
+}
+
+void MappingEditor::UpdateEntry() {
+    if (selectedEntry_ == 0) {
+        ui_.message("Select an entry first: Ctrl+click inside its outline, or choose it from View, Entry List.",
+                    kApplicationTitle);
+        return;
+    }
+    const auto rectangle = CheckedBoxes();
+    if (!rectangle) return;
+    if (document_.entry(selectedEntry_).coords == *rectangle) return;
+    document_.SetCoords(selectedEntry_, *rectangle);
+    DocumentChanged();
+}
+
+void MappingEditor::RenameEntry() {
+    if (selectedEntry_ == 0) {
+        ui_.message("Select an entry first: Ctrl+click inside its outline, or choose it from View, Entry List.",
+                    kApplicationTitle);
+        return;
+    }
+    const DocumentEntry& entry = document_.entry(selectedEntry_);
+    const std::string answer = ui_.inputBox("Enter Entry Name", "Entry Name", entry.name);
+    if (answer.empty()) return;
+    const std::string entryName = CutEntryName(answer);
+    if (const auto problem = GameNameProblem(entryName, codePage_)) {
+        ui_.message(*problem, "Entry Name");
+        return;
+    }
+    const std::string firstLine = MappingDocument::FirstLineFor(entryName);
+    if (firstLine == document_.name(selectedEntry_)) return;
+    // The entry's own name is no duplicate of itself.
+    if (document_.containsName(firstLine, selectedEntry_)) {
+        ui_.message(entryName + " is already a image map name", "Duplicate Name", MessageIcon::Information);
+        return;
+    }
+    document_.Rename(selectedEntry_, entryName);
+    DocumentChanged();
+}
+
+void MappingEditor::ClearCorners() {
+    view_.setBoxText(Box::Top, "");
+    view_.setBoxText(Box::Bottom, "");
+    view_.setBoxText(Box::Right, "");
+    view_.setBoxText(Box::Left, "");
+    blnLeftTopPicked_ = false;
+    blnRightBottomPicked_ = false;
+    selectedEntry_ = 0;
+    view_.overlayChanged();
+}
+
+void MappingEditor::SelectEntry(int entry) {
+    if (entry < 0 || entry > document_.entryCount()) return;
+    selectedEntry_ = entry;
+    if (entry != 0) {
+        if (const auto& coords = document_.entry(entry).coords) {
+            view_.setBoxText(Box::Left, std::to_string(coords->left));
+            view_.setBoxText(Box::Top, std::to_string(coords->top));
+            view_.setBoxText(Box::Right, std::to_string(coords->right));
+            view_.setBoxText(Box::Bottom, std::to_string(coords->bottom));
+            blnLeftTopPicked_ = true;
+            blnRightBottomPicked_ = true;
+        }
+    }
+    view_.overlayChanged();
+}
+
+bool MappingEditor::IsOnOpenTexture(const DocumentEntry& entry) const {
+    return blnTextureLoaded_ && check::EqualsIgnoringCase(entry.texture, strTextureName_);
+}
+
+void MappingEditor::SelectEntryAt(int x, int y) {
+    int best = 0;
+    long long bestArea = 0;
+    const auto& entries = document_.entries();
+    for (std::size_t k = 0; k < entries.size(); ++k) {
+        const DocumentEntry& entry = entries[k];
+        if (!entry.coords || !IsOnOpenTexture(entry)) continue;
+        const EntryRectangle& r = *entry.coords;
+        if (x < r.left || x > r.right || y < r.top || y > r.bottom) continue;
+        const long long area = (static_cast<long long>(r.right) - r.left + 1) * (static_cast<long long>(r.bottom) - r.top + 1);
+        if (best == 0 || area <= bestArea) {
+            best = static_cast<int>(k) + 1;
+            bestArea = area;
+        }
+    }
+    if (best == 0) {
+        selectedEntry_ = 0;
+        view_.overlayChanged();
+        return;
+    }
+    SelectEntry(best);
+}
+
+void MappingEditor::SetZoom(int percent) {
+    if (percent == zoomPercent_) return;
+    const int old = zoomPercent_;
+    zoomPercent_ = percent;
+    view_.zoomChanged(old);
+}
+
+void MappingEditor::ZoomIn() { SetZoom(ZoomedIn(zoomPercent_)); }
+void MappingEditor::ZoomOut() { SetZoom(ZoomedOut(zoomPercent_)); }
+void MappingEditor::ActualSize() { SetZoom(100); }
+
+void MappingEditor::ZoomBy(int steps) {
+    int percent = zoomPercent_;
+    for (; steps > 0; --steps) percent = ZoomedIn(percent);
+    for (; steps < 0; ++steps) percent = ZoomedOut(percent);
+    SetZoom(percent);
+}
+
+void MappingEditor::ToggleShowEntries() {
+    showEntries_ = !showEntries_;
+    view_.overlayChanged();
 }
 
 bool MappingEditor::Exit() {

@@ -25,6 +25,7 @@ public:
 
     // File menu.
     void LoadUserFile();  // Open (Ctrl+O)
+    void OpenMapping();   // Open Mapping (Ctrl+Shift+O): an INI file as the document
     void Save();          // Save (Ctrl+S): Save As the first time, then straight to the same file
     void SaveAs();
     // Exit: true when the program is to end now; asks first when there are unsaved changes.
@@ -36,17 +37,45 @@ public:
     void CompleteEntry();          // Complete Entry (Ctrl+E)
     void SelectBackgroundColor();  // Select Background Color
     void DeleteEntry();            // Delete Entry (Ctrl+D): opens the delete dialog
+    void Undo();                   // Undo (Ctrl+Z): nothing, and no message, when there is nothing to undo
+    void Redo();                   // Redo (Ctrl+Y)
+    void UpdateEntry();            // Update Entry (Ctrl+U): the boxes into the selected entry's Coords
+    void RenameEntry();            // Rename Entry (F2)
+    void ClearCorners();           // Clear Corners (Esc): empty boxes, no corner picked, no selection
 
+    // View menu.
+    void ZoomIn();
+    void ZoomOut();
+    void ActualSize();
+    // Zooms one step in (steps > 0) or out, as Ctrl+wheel does; the view keeps its anchor in place.
+    void ZoomBy(int steps);
+    void ToggleShowEntries();  // Show Entries (Ctrl+L)
+    void ShowEntryList() { view_.showEntryList(); }
+    void ShowGamePreview() { view_.showGamePreview(); }
+    int zoomPercent() const { return zoomPercent_; }
+    bool showEntries() const { return showEntries_; }
+
+    // Selecting an entry (from 1; 0 clears the selection): its coordinates fill the boxes, both
+    // corners count as picked, and it is drawn highlighted.
+    void SelectEntry(int entry);
+    // Ctrl+press on the canvas at a texture pixel: selects the smallest entry on the open texture
+    // whose picked rectangle holds the pixel (the later one of equals); outside every entry it
+    // clears the selection.
+    void SelectEntryAt(int x, int y);
+    int selectedEntry() const { return selectedEntry_; }
+    // Whether an entry's Texture names the open texture, compared as the game compares file names.
+    bool IsOnOpenTexture(const DocumentEntry& entry) const;
     // A mouse press on the canvas at X, Y twips; button and shift are not looked at.
     void MouseDown(std::int16_t button, std::int16_t shift, float X, float Y);
 
     // Reached from the delete dialog.
     const std::vector<std::string>& colNames() const { return document_.colNames(); }
     std::int32_t& lngRemoveNumber() { return document_.lngRemoveNumber; }
-    void RemoveEntry() { document_.RemoveEntry(); }
+    void RemoveEntry();
 
     // Read access for the window and for tests.
     const MappingDocument& document() const { return document_; }
+    const EditorView& view() const { return view_; }
     std::int16_t intTextureWidth() const { return intTextureWidth_; }
     std::int16_t intTextureHeight() const { return intTextureHeight_; }
     bool blnLeftTopPicked() const { return blnLeftTopPicked_; }
@@ -65,8 +94,17 @@ public:
     static std::string InitialDialogFolder();
     static FileDialogRequest OpenDialogRequest();
     static FileDialogRequest SaveDialogRequest();
+    static FileDialogRequest OpenMappingDialogRequest();
 
 private:
+    // The checks Complete Entry and Update Entry make of the boxes, each failure with its message;
+    // the rectangle when all pass.
+    std::optional<EntryRectangle> CheckedBoxes();
+    // Asks about unsaved work before the document is replaced: true to go on.
+    bool MayReplaceDocument();
+    // After any change to the document: the saved flag from the history, the selection kept valid.
+    void DocumentChanged();
+    void SetZoom(int percent);
     // Writes the document to strSaveFileName_; nullopt on success, otherwise the reason.
     std::optional<std::string> WriteDocument();
     // The geometry after a load; stops at the first value that leaves the 16-bit range.
@@ -79,6 +117,12 @@ private:
     Canvas& canvas_;
     const AnsiCodePage& codePage_;
     MappingDocument document_;
+
+    int zoomPercent_ = 100;
+    bool showEntries_ = false;
+    int selectedEntry_ = 0;
+    // The document's revision at the last save (or open, or start): back there, nothing is unsaved.
+    std::size_t savedRevision_ = 0;
 
     std::int16_t intTextureWidth_ = 0;
     std::int16_t intTextureHeight_ = 0;

@@ -50,6 +50,20 @@ std::optional<char32_t> NextCodePoint(std::string_view utf8, std::size_t& i) {
     return value;
 }
 
+void AppendUtf8(std::string& out, char32_t c) {
+    if (c < 0x80) {
+        out.push_back(static_cast<char>(c));
+    } else if (c < 0x800) {
+        out.push_back(static_cast<char>(0xC0 | (c >> 6)));
+        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    } else {
+        // Every character of the table lies below U+10000.
+        out.push_back(static_cast<char>(0xE0 | (c >> 12)));
+        out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    }
+}
+
 std::optional<unsigned char> ToWindows1252(char32_t c) {
     if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return static_cast<unsigned char>(c);
     for (std::size_t k = 0; k < kHighControls.size(); ++k)
@@ -69,6 +83,18 @@ public:
             const auto byte = ToWindows1252(*c);
             if (!byte) return std::nullopt;
             out.push_back(static_cast<char>(*byte));
+        }
+        return out;
+    }
+
+    std::string Decode(std::string_view bytes) const override {
+        std::string out;
+        out.reserve(bytes.size());
+        for (const char byte : bytes) {
+            const auto b = static_cast<unsigned char>(byte);
+            char32_t c = b;
+            if (b >= 0x80 && b < 0xA0 && kHighControls[b - 0x80] != 0) c = kHighControls[b - 0x80];
+            AppendUtf8(out, c);
         }
         return out;
     }

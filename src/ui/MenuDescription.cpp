@@ -7,9 +7,12 @@ namespace vantrel::ui {
 namespace {
 
 constexpr Shortcut Ctrl(char32_t key) { return Shortcut{Shortcut::kCtrl, key}; }
+constexpr Shortcut CtrlShift(char32_t key) { return Shortcut{Shortcut::kCtrl | Shortcut::kShift, key}; }
+constexpr Shortcut Key(char32_t key) { return Shortcut{Shortcut::kNone, key}; }
 
 constexpr std::array kFileItems{
     MenuItemDescription{"mnuFileOpen", "Open", Ctrl('O'), Command::FileOpen},
+    MenuItemDescription{"mnuFileOpenMapping", "Open Mapping", CtrlShift('O'), Command::FileOpenMapping},
     MenuItemDescription{"mnuDivider3", nullptr, {}, Command::None},
     MenuItemDescription{"mnuFileSave", "Save", Ctrl('S'), Command::FileSave},
     MenuItemDescription{"mnuFileSaveAs", "Save As", {}, Command::FileSaveAs},
@@ -18,11 +21,28 @@ constexpr std::array kFileItems{
 };
 
 constexpr std::array kEditItems{
+    MenuItemDescription{"mnuEditUndo", "Undo", Ctrl('Z'), Command::EditUndo},
+    MenuItemDescription{"mnuEditRedo", "Redo", Ctrl('Y'), Command::EditRedo},
+    MenuItemDescription{"mnuDivider5", nullptr, {}, Command::None},
     MenuItemDescription{"mnuEditComplete", "Complete Entry", Ctrl('E'), Command::EditComplete},
+    MenuItemDescription{"mnuEditUpdate", "Update Entry", Ctrl('U'), Command::EditUpdate},
+    MenuItemDescription{"mnuEditRename", "Rename Entry", Key(Shortcut::kF2), Command::EditRename},
+    MenuItemDescription{"mnuEditClearCorners", "Clear Corners", Key(Shortcut::kEscape), Command::EditClearCorners},
     MenuItemDescription{"mnuDivider2", nullptr, {}, Command::None},
     MenuItemDescription{"mnuEditBackground", "Select Background Color", {}, Command::EditBackground},
     MenuItemDescription{"mnuDivider4", nullptr, {}, Command::None},
     MenuItemDescription{"mnuEditDelete", "Delete Entry", Ctrl('D'), Command::EditDelete},
+};
+
+constexpr std::array kViewItems{
+    MenuItemDescription{"mnuViewZoomIn", "Zoom In", Ctrl(Shortcut::kPlus), Command::ViewZoomIn, Ctrl(Shortcut::kEqual)},
+    MenuItemDescription{"mnuViewZoomOut", "Zoom Out", Ctrl(Shortcut::kMinus), Command::ViewZoomOut},
+    MenuItemDescription{"mnuViewActualSize", "Actual Size", Ctrl('0'), Command::ViewActualSize},
+    MenuItemDescription{"mnuDivider6", nullptr, {}, Command::None},
+    MenuItemDescription{"mnuViewShowEntries", "Show Entries", Ctrl('L'), Command::ViewShowEntries, {}, true},
+    MenuItemDescription{"mnuViewEntryList", "Entry List", CtrlShift('L'), Command::ViewEntryList},
+    MenuItemDescription{"mnuDivider7", nullptr, {}, Command::None},
+    MenuItemDescription{"mnuViewGamePreview", "Game Preview", Ctrl('G'), Command::ViewGamePreview},
 };
 
 constexpr std::array kHelpItems{
@@ -30,9 +50,10 @@ constexpr std::array kHelpItems{
     MenuItemDescription{"mnuHelpOnline", "Online Tutorial", {}, Command::HelpOnline},
 };
 
-const std::array<MenuDescription, 3> kMenuBar{
+const std::array<MenuDescription, 4> kMenuBar{
     MenuDescription{"mnuFile", "File", kFileItems},
     MenuDescription{"mnuEdit", "Edit", kEditItems},
+    MenuDescription{"mnuView", "View", kViewItems},
     MenuDescription{"mnuHelp", "Help", kHelpItems},
 };
 

@@ -14,12 +14,24 @@ namespace vantrel::ui {
 enum class Command {
     None,  // separators
     FileOpen,
+    FileOpenMapping,
     FileSave,
     FileSaveAs,
     FileExit,
+    EditUndo,
+    EditRedo,
     EditComplete,
+    EditUpdate,
+    EditRename,
+    EditClearCorners,
     EditBackground,
     EditDelete,
+    ViewZoomIn,
+    ViewZoomOut,
+    ViewActualSize,
+    ViewShowEntries,
+    ViewEntryList,
+    ViewGamePreview,
     HelpAbout,
     HelpOnline,
 };
@@ -51,6 +63,10 @@ struct MenuItemDescription {
     const char* caption;
     Shortcut shortcut;
     Command command;
+    // A second key that runs the same command, shown nowhere (Ctrl+= beside Ctrl++).
+    Shortcut alternate = {};
+    // A checked item: the front end shows a check mark that follows the command's state.
+    bool checkable = false;
 
     bool separator() const { return caption == nullptr; }
 };

@@ -29,6 +29,10 @@ public:
     void setFrameTop(double) override {}
     int frameHeight() const override { return 1215; }
     void showDeleteDialog() override {}
+    void overlayChanged() override {}
+    void zoomChanged(int) override {}
+    void showEntryList() override {}
+    void showGamePreview() override {}
 
 private:
     std::map<Box, std::string> boxes{{Box::Top, ""}, {Box::Left, ""}, {Box::Bottom, ""}, {Box::Right, ""}};

@@ -266,8 +266,8 @@ TEST_F(CompletingEntries, AppendsTheBlockAndResetsTheBoxesAndFlags) {
     EXPECT_EQ(ui.requests[0].title, "Entry Name");
     EXPECT_EQ(ui.requests[0].defaultText, "");
     const auto expected = MappingDocument::BlockLines("Tank1", "Icons.tga", 128, 64, {10, 20, 73, 63});
-    EXPECT_EQ(std::vector<std::string>(editor.document().colLines().begin() + 5, editor.document().colLines().end()),
-              expected);
+    const std::vector<std::string> lines = editor.document().colLines();
+    EXPECT_EQ(std::vector<std::string>(lines.begin() + 5, lines.end()), expected);
     EXPECT_EQ(editor.colNames(), std::vector<std::string>{"MappedImage Tank1"});
     const std::vector<std::string> lastCalls(view.calls.end() - 4, view.calls.end());
     EXPECT_EQ(lastCalls, (std::vector<std::string>{"box Top=", "box Bottom=", "box Right=", "box Left="}));

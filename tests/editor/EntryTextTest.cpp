@@ -79,6 +79,7 @@ TEST(GameNameProblem, RefusesC1ControlsWhateverTheCodePageHolds) {
     class EverythingCodePage final : public AnsiCodePage {
     public:
         std::optional<std::string> Encode(std::string_view utf8) const override { return std::string(utf8); }
+        std::string Decode(std::string_view bytes) const override { return std::string(bytes); }
         std::string Name() const override { return "everything"; }
     } everything;
     const auto windows1252 = MakeWindows1252CodePage();

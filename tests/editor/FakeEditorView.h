@@ -43,6 +43,14 @@ public:
     }
     int frameHeight() const override { return frameHeightTwips; }
     void showDeleteDialog() override { ++deleteDialogShown; }
+    void overlayChanged() override { ++overlayChanges; }
+    void zoomChanged(int oldPercent) override { zoomChanges.push_back(oldPercent); }
+    void showEntryList() override { ++entryListShown; }
+    void showGamePreview() override { ++gamePreviewShown; }
+    int overlayChanges = 0;
+    std::vector<int> zoomChanges;
+    int entryListShown = 0;
+    int gamePreviewShown = 0;
 
     void setRectangle(const std::string& left, const std::string& top, const std::string& right,
                       const std::string& bottom) {

@@ -103,11 +103,13 @@ TEST(MappingDocument, RemovingTheOnlyEntryLeavesTheHeader) {
 
 TEST(MappingDocument, RemovingTheMiddleOfThreeMovesTheThirdToLine14) {
     MappingDocument document = WithEntries({"A", "B", "C"});
-    const std::vector<std::string> thirdBlock(document.colLines().begin() + 21, document.colLines().end());
+    const std::vector<std::string> before = document.colLines();
+    const std::vector<std::string> thirdBlock(before.begin() + 21, before.end());
     document.lngRemoveNumber = 2;
     document.RemoveEntry();
     ASSERT_EQ(document.lineCount(), 21);
-    EXPECT_EQ(std::vector<std::string>(document.colLines().begin() + 13, document.colLines().end()), thirdBlock);
+    const std::vector<std::string> after = document.colLines();
+    EXPECT_EQ(std::vector<std::string>(after.begin() + 13, after.end()), thirdBlock);
     EXPECT_EQ(document.name(2), "MappedImage C");
 }
 

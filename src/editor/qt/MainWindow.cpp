@@ -183,6 +183,30 @@ void MainWindow::run(ui::Command command) {
             return mnuHelpAbout_Click();
         case ui::Command::HelpOnline:
             return mnuHelpOnline_Click();
+        case ui::Command::FileOpenMapping:
+            return editor_.OpenMapping();
+        case ui::Command::EditUndo:
+            return editor_.Undo();
+        case ui::Command::EditRedo:
+            return editor_.Redo();
+        case ui::Command::EditUpdate:
+            return editor_.UpdateEntry();
+        case ui::Command::EditRename:
+            return editor_.RenameEntry();
+        case ui::Command::EditClearCorners:
+            return editor_.ClearCorners();
+        case ui::Command::ViewZoomIn:
+            return editor_.ZoomIn();
+        case ui::Command::ViewZoomOut:
+            return editor_.ZoomOut();
+        case ui::Command::ViewActualSize:
+            return editor_.ActualSize();
+        case ui::Command::ViewShowEntries:
+            return editor_.ToggleShowEntries();
+        case ui::Command::ViewEntryList:
+            return editor_.ShowEntryList();
+        case ui::Command::ViewGamePreview:
+            return editor_.ShowGamePreview();
         case ui::Command::None:
             return;
     }
@@ -315,5 +339,13 @@ void MainWindow::showDeleteDialog() {
     deleteDialog_->raise();
     deleteDialog_->activateWindow();
 }
+
+void MainWindow::overlayChanged() { canvasWidget_->update(); }
+
+void MainWindow::zoomChanged(int /*oldPercent*/) { canvasWidget_->update(); }
+
+void MainWindow::showEntryList() {}
+
+void MainWindow::showGamePreview() {}
 
 }  // namespace vantrel

@@ -80,6 +80,10 @@ public:
     void setFrameTop(double twips) override;
     int frameHeight() const override;
     void showDeleteDialog() override;
+    void overlayChanged() override;
+    void zoomChanged(int oldPercent) override;
+    void showEntryList() override;
+    void showGamePreview() override;
 
 signals:
     void aboutRequested();

@@ -300,6 +300,42 @@ void MainWindow::runCommand(ui::Command command) {
         case ui::Command::HelpOnline:
             mnuHelpOnline_Click();
             break;
+        case ui::Command::FileOpenMapping:
+            editor_.OpenMapping();
+            break;
+        case ui::Command::EditUndo:
+            editor_.Undo();
+            break;
+        case ui::Command::EditRedo:
+            editor_.Redo();
+            break;
+        case ui::Command::EditUpdate:
+            editor_.UpdateEntry();
+            break;
+        case ui::Command::EditRename:
+            editor_.RenameEntry();
+            break;
+        case ui::Command::EditClearCorners:
+            editor_.ClearCorners();
+            break;
+        case ui::Command::ViewZoomIn:
+            editor_.ZoomIn();
+            break;
+        case ui::Command::ViewZoomOut:
+            editor_.ZoomOut();
+            break;
+        case ui::Command::ViewActualSize:
+            editor_.ActualSize();
+            break;
+        case ui::Command::ViewShowEntries:
+            editor_.ToggleShowEntries();
+            break;
+        case ui::Command::ViewEntryList:
+            editor_.ShowEntryList();
+            break;
+        case ui::Command::ViewGamePreview:
+            editor_.ShowGamePreview();
+            break;
         case ui::Command::None:
             break;
     }
@@ -600,5 +636,13 @@ void MainWindow::showDeleteDialog() {
     }
     deleteDialog_->show();
 }
+
+void MainWindow::overlayChanged() { invalidateCanvas(); }
+
+void MainWindow::zoomChanged(int /*oldPercent*/) { invalidateCanvas(); }
+
+void MainWindow::showEntryList() {}
+
+void MainWindow::showGamePreview() {}
 
 }  // namespace vantrel::win32
