@@ -154,6 +154,7 @@ std::vector<GameStop> MappingDocument::Open(std::string_view fileBytes) {
     colNames_ = std::move(names);
     history_.clear();
     done_ = 0;
+    baseRevision_ = nextRevision_++;
     lngRemoveNumber = 0;
     return stops;
 }
@@ -259,6 +260,7 @@ void MappingDocument::Rename(int oneBased, const std::string& newName) {
 }
 
 void MappingDocument::record(Splice splice) {
+    splice.id = nextRevision_++;
     apply(splice);
     history_.resize(done_);
     history_.push_back(std::move(splice));

@@ -111,8 +111,9 @@ public:
     bool Redo();
     bool canUndo() const { return done_ > 0; }
     bool canRedo() const { return done_ < history_.size(); }
-    // Counts the changes made, less those undone: equal revisions mean equal documents.
-    std::size_t revision() const { return done_; }
+    // Names the document's state: equal revisions mean equal documents (a state undone and made
+    // again by another change gets a new one).
+    std::size_t revision() const { return done_ > 0 ? history_[done_ - 1].id : baseRevision_; }
 
     // Shown text of every line (UTF-8), for tests and messages.
     std::vector<std::string> colLines() const;
@@ -140,6 +141,7 @@ private:
     // One change: `count` lines from `line` are exchanged with `lines`, and `entryCount` entries from
     // `entry` with `entries` (with their names). Applying a splice turns it into its own inverse.
     struct Splice {
+        std::size_t id = 0;
         int line = 0;
         int count = 0;
         std::vector<DocumentLine> lines;
@@ -160,6 +162,8 @@ private:
     std::vector<std::string> colNames_;
     std::vector<Splice> history_;
     std::size_t done_ = 0;
+    std::size_t baseRevision_ = 0;
+    std::size_t nextRevision_ = 1;
 };
 
 }  // namespace vantrel
