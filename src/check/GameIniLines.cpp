@@ -19,6 +19,10 @@ GameLines SplitGameLines(std::string_view bytes) {
         bytes.remove_prefix(3);
     }
 
+    std::size_t lineFeeds = 0;
+    for (const char byte : bytes) lineFeeds += byte == '\n';
+    result.lines.reserve(lineFeeds + 1);
+
     std::size_t position = 0;
     int number = 1;
     bool continuation = false;

@@ -83,28 +83,31 @@ std::string MappingDocument::encode(const std::string& text) const {
 }
 
 void MappingDocument::Initialise() {
-    for (const auto& header : HeaderLines()) lines_.push_back(DocumentLine{encode(header), std::string(kCrLf)});
+    for (const auto& header : HeaderLines()) lines_.push_back(DocumentLine{encode(header), kCrLf});
 }
 
 std::vector<GameStop> MappingDocument::Open(std::string_view fileBytes) {
     std::vector<DocumentLine> lines;
+    lines.reserve(fileBytes.size() / 24 + 1);
     // gameLineStart[n]: the index of the line where the game's line n begins. The game ends its
     // lines at LF only; a lone CR ends a line here but is a blank to the game.
     std::vector<int> gameLineStart{0, 0};
-    for (std::size_t position = 0; position < fileBytes.size();) {
-        const std::size_t end = fileBytes.find_first_of("\r\n", position);
+    const std::size_t size = fileBytes.size();
+    for (std::size_t position = 0; position < size;) {
+        std::size_t end = position;
+        while (end < size && fileBytes[end] != '\r' && fileBytes[end] != '\n') ++end;
         DocumentLine line;
-        if (end == std::string_view::npos) {
-            line.bytes.assign(fileBytes.substr(position));
-            line.ending.clear();
-            position = fileBytes.size();
-        } else {
-            line.bytes.assign(fileBytes.substr(position, end - position));
-            const bool crLf = fileBytes[end] == '\r' && end + 1 < fileBytes.size() && fileBytes[end + 1] == '\n';
-            line.ending.assign(fileBytes.substr(end, crLf ? 2 : 1));
-            position = end + line.ending.size();
-        }
-        const bool endsGameLine = line.ending.find('\n') != std::string::npos;
+        line.bytes.assign(fileBytes.substr(position, end - position));
+        if (end == size)
+            line.ending = "";
+        else if (fileBytes[end] == '\n')
+            line.ending = "\n";
+        else if (end + 1 < size && fileBytes[end + 1] == '\n')
+            line.ending = kCrLf;
+        else
+            line.ending = "\r";
+        position = end + line.ending.size();
+        const bool endsGameLine = !line.ending.empty() && line.ending.back() == '\n';
         lines.push_back(std::move(line));
         if (endsGameLine) gameLineStart.push_back(static_cast<int>(lines.size()));
     }
@@ -168,11 +171,11 @@ void MappingDocument::AppendEntry(const std::string& entryName, const std::strin
     if (!lines_.empty() && lines_.back().ending.empty()) {
         splice.line -= 1;
         splice.count = 1;
-        splice.lines.push_back(DocumentLine{lines_.back().bytes, std::string(kCrLf)});
+        splice.lines.push_back(DocumentLine{lines_.back().bytes, kCrLf});
     }
     const int blockStart = splice.line + splice.count;
     for (const auto& text : BlockLines(entryName, strTextureName, intTextureWidth, intTextureHeight, rectangle))
-        splice.lines.push_back(DocumentLine{encode(text), std::string(kCrLf)});
+        splice.lines.push_back(DocumentLine{encode(text), kCrLf});
 
     DocumentEntry entry;
     entry.firstLine = blockStart;
@@ -224,10 +227,10 @@ void MappingDocument::SetCoords(int oneBased, const EntryRectangle& rectangle) {
         if (entry.endOffset < 0 && splice.line > 0 && lines_[static_cast<std::size_t>(splice.line - 1)].ending.empty()) {
             splice.line -= 1;
             splice.count = 1;
-            splice.lines.push_back(DocumentLine{lines_[static_cast<std::size_t>(splice.line)].bytes, std::string(kCrLf)});
+            splice.lines.push_back(DocumentLine{lines_[static_cast<std::size_t>(splice.line)].bytes, kCrLf});
             splice.lines.push_back(DocumentLine{encode(CoordsLine(rectangle)), std::string()});
         } else {
-            splice.lines.push_back(DocumentLine{encode(CoordsLine(rectangle)), std::string(kCrLf)});
+            splice.lines.push_back(DocumentLine{encode(CoordsLine(rectangle)), kCrLf});
         }
         changed.coordsOffset = offset;
         changed.lineCount += 1;

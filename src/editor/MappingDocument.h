@@ -36,10 +36,11 @@ struct EntryRectangle {
     bool operator==(const EntryRectangle&) const = default;
 };
 
-// One line of the file: its bytes in the file's code page, and the line end that followed them.
+// One line of the file: its bytes in the file's code page, and the line end that followed them:
+// "\r\n", "\n", "\r", or "" for a last line without one (always one of these four literals).
 struct DocumentLine {
     std::string bytes;
-    std::string ending = "\r\n";
+    std::string_view ending = "\r\n";
     bool operator==(const DocumentLine&) const = default;
 };
 

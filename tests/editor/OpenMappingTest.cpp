@@ -85,7 +85,7 @@ TEST_P(RoundTrip, OpenSaveDeleteCompleteUndo) {
         std::string expected;
         for (int l = 0; l < document.lineCount(); ++l)
             if (l < entry.firstLine || l >= entry.firstLine + entry.lineCount)
-                expected += document.lines()[l].bytes + document.lines()[l].ending;
+                expected += document.lines()[l].bytes + std::string(document.lines()[l].ending);
         editor.lngRemoveNumber() = k;
         editor.RemoveEntry();
         EXPECT_EQ(document.Text(), expected) << "entry " << k;
