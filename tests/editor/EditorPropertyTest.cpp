@@ -1,6 +1,7 @@
-// Random sequences of picks, completions, deletions and saves, checked after every step against a
-// plain model of the document: the name list agrees with the block starts, and a saved file is
-// exactly the model's text.
+// Random sequences of picks, completions, deletions, undos, redos and saves, checked after every
+// step against a plain model of the document: the name list agrees with the block starts, the
+// entries agree with what opening the document's text finds, and a saved file is exactly the
+// model's text.
 #include <gtest/gtest.h>
 
 #include <unistd.h>
@@ -22,6 +23,24 @@ struct ModelEntry {
 class Model {
 public:
     std::vector<ModelEntry> entries;
+    std::vector<std::vector<ModelEntry>> undone, redone;
+
+    void change() {
+        undone.push_back(entries);
+        redone.clear();
+    }
+    void undo() {
+        if (undone.empty()) return;
+        redone.push_back(entries);
+        entries = undone.back();
+        undone.pop_back();
+    }
+    void redo() {
+        if (redone.empty()) return;
+        undone.push_back(entries);
+        entries = redone.back();
+        redone.pop_back();
+    }
     int picks = 0;
     int firstX = 0, firstY = 0, secondX = 0, secondY = 0;
 
@@ -72,7 +91,7 @@ TEST_F(EditorFixture, RandomSequencesKeepTheDocumentConsistent) {
         const int steps = 1 + percent(random) % 12;
         for (int step = 0; step < steps; ++step) {
             const int action = percent(random);
-            if (action < 40) {  // a press, sometimes outside the texture
+            if (action < 35) {  // a press, sometimes outside the texture
                 const int x = percent(random) % (kWidth + 4);
                 const int y = percent(random) % (kHeight + 4);
                 seqEditor.MouseDown(1, 0, static_cast<float>(x * 15), static_cast<float>(y * 15));
@@ -81,7 +100,7 @@ TEST_F(EditorFixture, RandomSequencesKeepTheDocumentConsistent) {
                     (model.picks == 0 ? model.firstY : model.secondY) = y;
                     ++model.picks;
                 }
-            } else if (action < 70) {  // Complete Entry
+            } else if (action < 60) {  // Complete Entry
                 const std::string answer = names[static_cast<std::size_t>(percent(random)) % names.size()];
                 seqUi.inputAnswers.push_back(answer);
                 seqEditor.CompleteEntry();
@@ -91,6 +110,7 @@ TEST_F(EditorFixture, RandomSequencesKeepTheDocumentConsistent) {
                                       std::none_of(model.entries.begin(), model.entries.end(),
                                                    [&](const ModelEntry& e) { return e.name == name; });
                 if (accepted) {
+                    model.change();
                     model.entries.push_back({name,
                                              {static_cast<std::int16_t>(model.firstX),
                                               static_cast<std::int16_t>(model.firstY),
@@ -100,13 +120,22 @@ TEST_F(EditorFixture, RandomSequencesKeepTheDocumentConsistent) {
                     ++completed;
                 }
                 seqUi.inputAnswers.clear();
-            } else if (action < 85) {  // Delete Entry, choosing a line or none
+            } else if (action < 75) {  // Delete Entry, choosing a line or none
                 seqEditor.DeleteEntry();
                 const auto list = dialog.Load();
                 const int choice = static_cast<int>(percent(random) % (list.size() + 1)) - 1;
                 dialog.DeleteSelected(choice);
                 dialog.Unload();
-                if (choice >= 0) model.entries.erase(model.entries.begin() + choice);
+                if (choice >= 0) {
+                    model.change();
+                    model.entries.erase(model.entries.begin() + choice);
+                }
+            } else if (action < 83) {
+                seqEditor.Undo();
+                model.undo();
+            } else if (action < 90) {
+                seqEditor.Redo();
+                model.redo();
             } else {  // Save
                 seqUi.saveAnswers.push_back(savePath.string());
                 seqEditor.Save();
@@ -121,6 +150,14 @@ TEST_F(EditorFixture, RandomSequencesKeepTheDocumentConsistent) {
             for (int k = 1; k <= document.entryCount(); ++k) {
                 ASSERT_EQ(document.line(6 + 8 * (k - 1)), document.name(k));
                 ASSERT_EQ(document.name(k), "MappedImage " + model.entries[static_cast<std::size_t>(k - 1)].name);
+            }
+            // What the document knows of its entries is what reading its text again finds.
+            MappingDocument reread;
+            reread.Open(document.Text());
+            ASSERT_EQ(reread.colNames(), document.colNames()) << "sequence " << sequence;
+            for (int k = 1; k <= document.entryCount(); ++k) {
+                ASSERT_EQ(reread.entry(k).firstLine, document.entry(k).firstLine) << "sequence " << sequence;
+                ASSERT_EQ(reread.entry(k).coords, document.entry(k).coords) << "sequence " << sequence;
             }
         }
     }
