@@ -450,7 +450,10 @@ void MainWindow::zoomChanged(int oldPercent) {
             ScrollKeepingPoint(device(at), device(scroll), oldPercent, newPercent, textureLength, device(viewLength));
         return static_cast<int>(std::lround(kept / scale));
     };
-    across->setValue(keep(anchor.x(), oldAcross, editor_.intTextureWidth(), view.width()));
+    // Zoomed, the texture is seen left of the frame, and scrolls as far as the canvas lets it.
+    const int seenAcross =
+        newPercent == 100 ? view.width() : KeptInView(frameHome_.x(), fraInfo->width(), view.width());
+    across->setValue(keep(anchor.x(), oldAcross, editor_.intTextureWidth(), seenAcross));
     down->setValue(keep(anchor.y(), oldDown, editor_.intTextureHeight(), view.height()));
     placeFrame();
     canvasWidget_->update();
