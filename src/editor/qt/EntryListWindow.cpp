@@ -23,8 +23,11 @@ EntryListWindow::EntryListWindow(MappingEditor& editor, QWidget* owner) : QWidge
     lstEntries = controls.get<QListWidget>("lstEntries");
     lstEntries->setSelectionMode(QAbstractItemView::SingleSelection);
     lstEntries->setUniformItemSizes(true);  // thousands of entries stay quick to list
-    connect(lstEntries, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (row >= 0) editor_.SelectEntry(row + 1);
+    // Chosen by the user: a click or the arrow keys select a row. The list taking the focus only
+    // sets its current row, without selecting, so showing the window selects nothing.
+    connect(lstEntries, &QListWidget::itemSelectionChanged, this, [this] {
+        const QList<QListWidgetItem*> chosen = lstEntries->selectedItems();
+        if (!chosen.isEmpty()) editor_.SelectEntry(lstEntries->row(chosen.front()) + 1);
     });
     refresh();
 }
@@ -41,11 +44,13 @@ void EntryListWindow::refresh() {
         lstEntries->addItems(rows);
     }
     const int row = editor_.selectedEntry() - 1;
-    if (row != lstEntries->currentRow()) {
-        lstEntries->setCurrentRow(row);
-        if (row < 0) lstEntries->clearSelection();
+    if (row < 0) {
+        lstEntries->clearSelection();
+        lstEntries->setCurrentRow(-1);
+    } else {
+        lstEntries->setCurrentRow(row);  // and selected, the list choosing one row at a time
+        lstEntries->scrollToItem(lstEntries->item(row));
     }
-    if (row >= 0) lstEntries->scrollToItem(lstEntries->item(row));
 }
 
 void EntryListWindow::showEvent(QShowEvent* event) {

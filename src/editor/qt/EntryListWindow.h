@@ -10,7 +10,7 @@ namespace vantrel {
 class MappingEditor;
 
 // View, Entry List: a small modeless tool window, built from ui::EntryListDescription(), listing
-// every entry's first line in the document's order. Choosing a row (a click or the arrow keys)
+// every entry's first line in the document's order. Selecting a row (a click or the arrow keys)
 // selects that entry in the editor; the window follows the document and the selection whenever
 // the main window's overlay changes.
 class EntryListWindow : public QWidget {

@@ -169,6 +169,49 @@ TEST_F(EditorJourney, ReopensAMappingZoomsPicksUndoesRenamesUpdatesAndSavesTheEx
     EXPECT_TRUE(window.editor().blnSaved());
 }
 
+// View, Entry List: showing it selects nothing; a click on a row selects that entry; the list
+// follows new entries and selections made on the canvas.
+TEST_F(EditorJourney, TheEntryListFollowsTheDocumentAndSelectsTheRowClicked) {
+    const auto texture = temp / "list.tga";
+    WriteBytes(texture, GradientTga24(64, 32));
+    const auto mapping = temp / "list.ini";
+    std::string file;
+    for (const char* name : {"One", "Two"})
+        file += std::string("MappedImage ") + name +
+                "\r\nTexture = list.tga\r\nCoords = Left:" + (name[0] == 'O' ? "0" : "20") +
+                " Top:0 Right:10 Bottom:10\r\nEnd\r\n";
+    WriteBytes(mapping, std::vector<std::uint8_t>(file.begin(), file.end()));
+    ui.openAnswers = {texture.string(), mapping.string()};
+    window.mnuFileOpen_Click();
+    window.run(ui::Command::FileOpenMapping);
+    ASSERT_TRUE(ui.messages().empty()) << ui.messages()[0].text;
+
+    window.run(ui::Command::ViewEntryList);
+    EntryListWindow* list = window.entryList();
+    ASSERT_NE(list, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(list));
+    EXPECT_EQ(list->windowTitle(), "Entries");
+    EXPECT_EQ(list->size(), QSize(240, 300));
+    EXPECT_EQ(window.editor().selectedEntry(), 0) << "showing the list selected an entry";
+    ASSERT_EQ(list->list()->count(), 2);
+    EXPECT_EQ(list->list()->item(1)->text(), "MappedImage Two");
+
+    QWidget* rows = list->list()->viewport();
+    QTest::mouseClick(rows, Qt::LeftButton, {}, list->list()->visualItemRect(list->list()->item(1)).center());
+    EXPECT_EQ(window.editor().selectedEntry(), 2);
+    EXPECT_EQ(boxes(), "20 0 10 10");
+
+    window.editor().ClearCorners();
+    EXPECT_TRUE(list->list()->selectedItems().isEmpty());
+    addEntry("Three", QPoint(30, 20), QPoint(40, 30));
+    ASSERT_EQ(list->list()->count(), 3);
+    EXPECT_EQ(list->list()->item(2)->text(), "MappedImage Three");
+    window.editor().SelectEntryAt(5, 5);
+    ASSERT_EQ(list->list()->selectedItems().size(), 1);
+    EXPECT_EQ(list->list()->row(list->list()->selectedItems()[0]), 0);
+    list->close();
+}
+
 TEST_F(EditorJourney, TheDeleteDialogListsLoadsOnceAndDeletesOnClose) {
     const auto path = temp / "t.tga";
     std::vector<std::uint8_t> tga = {0, 0, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 16, 0, 16, 0, 24, 0};
