@@ -93,6 +93,11 @@ constexpr std::array kInputBoxControls{
                        kDefaultColour},
 };
 
+// The entry list: one list box over the whole client area.
+constexpr std::array kEntryListControls{
+    ControlDescription{"lstEntries", -1, K::ListBox, "", {0, 0, 3600, 4500}, 0, kDialogFont, nullptr, kDefaultColour},
+};
+
 const WindowDescription kMainWindow{"MainWindow", kMainWindowCaption, {0, 0, 5145, 3195}, false, kMainWindowControls};
 const WindowDescription kDeleteDialog{"frmDelete", "Delete Entry", {0, 0, 3480, 810}, false, kDeleteDialogControls};
 const WindowDescription kAbout{"frmAbout", "", {2340, 1935, 5730, 3555}, true, kAboutControls};
@@ -102,8 +107,10 @@ const WindowDescription kOnlineTutorial{"frmOnlineTut", "Online Tutorial", {0, 0
 
 const WindowDescription kInputBox{"InputBox", "", {0, 0, 5400, 2250}, false, kInputBoxControls};
 
-const std::array<const WindowDescription*, 6> kAllWindows{&kMainWindow, &kDeleteDialog, &kAbout,
-                                                          &kSplash,     &kOnlineTutorial, &kInputBox};
+const WindowDescription kEntryList{"frmEntries", "Entries", {0, 0, 3600, 4500}, false, kEntryListControls};
+
+const std::array<const WindowDescription*, 7> kAllWindows{&kMainWindow, &kDeleteDialog,   &kAbout,    &kSplash,
+                                                          &kOnlineTutorial, &kInputBox, &kEntryList};
 
 }  // namespace
 
@@ -122,6 +129,7 @@ const WindowDescription& AboutDescription() { return kAbout; }
 const WindowDescription& SplashDescription() { return kSplash; }
 const WindowDescription& OnlineTutorialDescription() { return kOnlineTutorial; }
 const WindowDescription& InputBoxDescription() { return kInputBox; }
+const WindowDescription& EntryListDescription() { return kEntryList; }
 
 std::span<const WindowDescription* const> AllWindowDescriptions() { return kAllWindows; }
 

@@ -13,7 +13,7 @@
 // the real window against the same description.
 namespace vantrel::ui {
 
-enum class ControlKind { Frame, Label, TextBox, ComboBox, Button, Picture, Image, Line, Browser };
+enum class ControlKind { Frame, Label, TextBox, ComboBox, Button, Picture, Image, Line, Browser, ListBox };
 
 // A face for a control's text. Without a named face the control takes the front end's dialog face
 // (a face with Arial's metrics on Linux, the system's dialog face on Windows).
@@ -69,6 +69,9 @@ const WindowDescription& SplashDescription();
 const WindowDescription& OnlineTutorialDescription();
 // The entry-name question (a front end may use its toolkit's own input dialog instead).
 const WindowDescription& InputBoxDescription();
+// View, Entry List: a small modeless tool window listing every entry's first line in the
+// document's order; choosing one selects it. Sizable; the list fills the client area.
+const WindowDescription& EntryListDescription();
 
 // Every window, for tests that walk them all.
 std::span<const WindowDescription* const> AllWindowDescriptions();

@@ -5,6 +5,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPalette>
 #include <QPushButton>
 #include <QWidget>
@@ -87,6 +88,8 @@ QWidget* StandardControl(const ui::ControlDescription& control, QWidget* parent)
             line->setAutoFillBackground(true);
             return line;
         }
+        case ui::ControlKind::ListBox:
+            return new QListWidget(parent);
         case ui::ControlKind::Browser:
             break;
     }

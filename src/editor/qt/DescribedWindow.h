@@ -55,7 +55,7 @@ using ControlFactory = std::function<QWidget*(const ui::ControlDescription& cont
 // control: named ("index" property for control arrays), placed, in its face, with its design text
 // and colour. The controls that take the focus are chained in their tab order. Standard widgets:
 // a frame is a QGroupBox, a label, picture or image a QLabel, a text box a QLineEdit, a combo box a
-// QComboBox, a button a QPushButton, a line a QFrame filled with its colour.
+// QComboBox, a list box a QListWidget, a button a QPushButton, a line a QFrame filled with its colour.
 DescribedControls BuildControls(const ui::WindowDescription& window, QWidget* client,
                                 const ControlFactory& makeOwn = {});
 

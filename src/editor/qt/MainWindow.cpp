@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "editor/Zoom.h"
 #include "editor/qt/CanvasWidget.h"
 #include "editor/qt/DescribedWindow.h"
 #include "editor/qt/frmDelete.h"
@@ -33,32 +34,48 @@ protected:
     void mousePressEvent(QMouseEvent* event) override { event->accept(); }
 };
 
-// A line edit claims Ctrl+E, Ctrl+D and others for its own editing keys (end of line, delete
-// character) before the menu's shortcuts see them. The coordinate boxes nearly always hold the
-// focus, so they give every shortcut of the menu bar back to the window.
+// A line edit claims Ctrl+E, Ctrl+D, Ctrl+Z, Ctrl+Y, Ctrl+U and others for its own editing keys
+// (end of line, delete character, its own undo and redo) before the menu's shortcuts see them.
+// The coordinate boxes nearly always hold the focus, so they give every shortcut of the menu bar,
+// second keys included, back to the window: the menu's Undo wins over the box's.
 class MenuShortcutsFirst : public QObject {
 public:
     explicit MenuShortcutsFirst(QObject* parent) : QObject(parent) {
         for (const ui::MenuDescription& menu : ui::MainMenuBar())
             for (const ui::MenuItemDescription& item : menu.items)
-                if (!item.shortcut.empty()) shortcuts_.push_back(ToKeySequence(item.shortcut));
+                for (const ui::Shortcut& shortcut : {item.shortcut, item.alternate})
+                    if (!shortcut.empty()) shortcuts_.push_back(ToKeySequence(shortcut));
     }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::ShortcutOverride) {
-            const QKeySequence pressed(static_cast<QKeyEvent*>(event)->keyCombination());
-            if (std::find(shortcuts_.begin(), shortcuts_.end(), pressed) != shortcuts_.end()) {
-                event->ignore();
-                return true;
-            }
+        if (event->type() == QEvent::ShortcutOverride && isMenuShortcut(*static_cast<QKeyEvent*>(event))) {
+            event->ignore();
+            return true;
         }
         return QObject::eventFilter(watched, event);
     }
 
 private:
+    bool isMenuShortcut(const QKeyEvent& key) const {
+        Qt::KeyboardModifiers modifiers = key.modifiers() & ~Qt::KeypadModifier;
+        const auto known = [&](Qt::KeyboardModifiers held) {
+            const QKeySequence pressed(QKeyCombination(held, static_cast<Qt::Key>(key.key())));
+            return std::find(shortcuts_.begin(), shortcuts_.end(), pressed) != shortcuts_.end();
+        };
+        if (known(modifiers)) return true;
+        // "+" is Shift+= on many keyboards: Ctrl+Shift+"+" is the menu's Ctrl++.
+        const bool letter = key.key() >= Qt::Key_A && key.key() <= Qt::Key_Z;
+        return !letter && (modifiers & Qt::ShiftModifier) && known(modifiers & ~Qt::ShiftModifier);
+    }
+
     std::vector<QKeySequence> shortcuts_;
 };
+
+// Where a frame of `length` at `home` shows in a view of `room`: where it is when that shows it
+// whole, otherwise moved back just far enough, never before the view's start (nor before home,
+// where the frame stood partly above the view already).
+int KeptInView(int home, int length, int room) { return std::max(std::min(home, room - length), std::min(home, 0)); }
 
 std::uint32_t WindowBackgroundColor() {
     const QColor color = QApplication::palette().color(QPalette::Window);
@@ -98,13 +115,21 @@ MainWindow::MainWindow(UserInteraction* ui, QWidget* parent)
     scrollArea_->setWidgetResizable(true);
     scrollArea_->setFocusPolicy(Qt::NoFocus);
     scrollArea_->installEventFilter(this);
-    canvasWidget_ = new CanvasWidget(canvas_);
+    scrollArea_->viewport()->installEventFilter(this);
+    canvasWidget_ = new CanvasWidget(canvas_, &editor_);
     canvasWidget_->setObjectName(QStringLiteral("canvas"));
+    // A press picks the texture pixel under the pointer; Ctrl+press selects the entry there.
     canvasWidget_->onMousePress = [this](Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y) {
+        if (modifiers & Qt::ControlModifier) return editor_.SelectEntryAt(x, y);
         editor_.MouseDown(static_cast<std::int16_t>(button), static_cast<std::int16_t>(modifiers),
                           static_cast<float>(ui::PixelsToTwips(x)), static_cast<float>(ui::PixelsToTwips(y)));
     };
+    canvasWidget_->onZoomWheel = [this](int steps, QPoint position) { zoomAtPointer(steps, position); };
     scrollArea_->setWidget(canvasWidget_);
+    for (QScrollBar* bar : {scrollArea_->horizontalScrollBar(), scrollArea_->verticalScrollBar()})
+        connect(bar, &QScrollBar::valueChanged, this, [this] {
+            if (editor_.zoomPercent() != 100) placeFrame();
+        });
     setCentralWidget(scrollArea_);
     buildFrame();
     buildMenus();
@@ -128,6 +153,7 @@ MainWindow::MainWindow(UserInteraction* ui, QWidget* parent)
 MainWindow::~MainWindow() {
     canvas_.setProgressHandler(nullptr);
     if (deleteDialog_) delete deleteDialog_.data();
+    if (entryList_) delete entryList_.data();
 }
 
 void MainWindow::buildFrame() {
@@ -141,8 +167,15 @@ void MainWindow::buildFrame() {
     txtLeft = controls.get<QLineEdit>("txtLeft");
     txtBottom = controls.get<QLineEdit>("txtBottom");
     txtRight = controls.get<QLineEdit>("txtRight");
+    frameHome_ = fraInfo->pos();
     auto* shortcutsFirst = new MenuShortcutsFirst(this);
-    for (QLineEdit* edit : {txtTop, txtLeft, txtBottom, txtRight}) edit->installEventFilter(shortcutsFirst);
+    for (QLineEdit* edit : {txtTop, txtLeft, txtBottom, txtRight}) {
+        edit->installEventFilter(shortcutsFirst);
+        // The pending rectangle follows the values typed into the boxes.
+        connect(edit, &QLineEdit::textChanged, this, [this] {
+            if (editor_.showEntries()) canvasWidget_->update();
+        });
+    }
 }
 
 void MainWindow::buildMenus() {
@@ -156,7 +189,16 @@ void MainWindow::buildMenus() {
         for (const ui::MenuItemDescription& item : description.items) {
             QAction* action = item.separator() ? menu->addSeparator() : menu->addAction(ToQString(item.caption));
             action->setObjectName(ToQString(item.name));
-            if (!item.shortcut.empty()) action->setShortcut(ToKeySequence(item.shortcut));
+            // The menu shows the first key; a second one (Ctrl+= beside Ctrl++) works unshown.
+            QList<QKeySequence> keys;
+            for (const ui::Shortcut& shortcut : {item.shortcut, item.alternate})
+                if (!shortcut.empty()) keys.push_back(ToKeySequence(shortcut));
+            action->setShortcuts(keys);
+            if (item.checkable) {
+                action->setCheckable(true);
+                // Its check follows the editor's state, set again on every change of the overlay.
+                if (item.command == ui::Command::ViewShowEntries) showEntriesItem_ = action;
+            }
             if (item.command != ui::Command::None)
                 connect(action, &QAction::triggered, this, [this, command = item.command] { run(command); });
         }
@@ -261,7 +303,7 @@ QRect MainWindow::availableArea() const {
 }
 
 void MainWindow::fitWindow() {
-    canvasWidget_->setMinimumSize(editorContent_ + growth_);
+    layoutCanvas();
     const QRect area = availableArea();
     const QSize room = outerToInner(area.size());
     resize((editorInner_ + growth_).boundedTo(room));
@@ -273,7 +315,14 @@ void MainWindow::fitWindow() {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == scrollArea_ && event->type() == QEvent::Resize) absorbScalingShortfall();
+    if (event->type() == QEvent::Resize && (watched == scrollArea_ || watched == scrollArea_->viewport())) {
+        if (editor_.zoomPercent() == 100) {
+            if (watched == scrollArea_) absorbScalingShortfall();
+        } else {
+            layoutCanvas();
+            placeFrame();
+        }
+    }
     return QMainWindow::eventFilter(watched, event);
 }
 
@@ -282,7 +331,7 @@ void MainWindow::absorbScalingShortfall() {
     // and comes back rounded again, so the window can end up a logical pixel short of the size
     // asked for. The canvas gives up that pixel rather than bring up two scroll bars for it.
     const qreal scale = devicePixelRatioF();
-    if (scale == std::floor(scale)) return;
+    if (scale == std::floor(scale) || editor_.zoomPercent() != 100) return;
     const QSize wanted = editorContent_ + growth_;
     const QSize room = scrollArea_->maximumViewportSize();
     const QSize canvas(wanted.width() - room.width() == 1 ? room.width() : wanted.width(),
@@ -307,13 +356,15 @@ void MainWindow::setWindowHeight(int twips) {
 }
 
 void MainWindow::setFrameLeft(int twips) {
-    fraInfo->move(texturePixels(twips), fraInfo->y());
+    frameHome_.setX(texturePixels(twips));
+    placeFrame();
     showScaledFrameWhole(Qt::Horizontal);
 }
 
 void MainWindow::setFrameTop(double twips) {
     frameTopTwips_ = twips;
-    fraInfo->move(fraInfo->x(), texturePixels(twips));
+    frameHome_.setY(texturePixels(twips));
+    placeFrame();
     showScaledFrameWhole(Qt::Vertical);
 }
 
@@ -325,9 +376,9 @@ void MainWindow::showScaledFrameWhole(Qt::Orientation across) {
     const qreal scale = devicePixelRatioF();
     QSize growth = growth_;
     if (across == Qt::Horizontal)
-        growth.setWidth(GrowthForScaledFrame(editorContent_.width(), fraInfo->x(), fraInfo->width(), scale));
+        growth.setWidth(GrowthForScaledFrame(editorContent_.width(), frameHome_.x(), fraInfo->width(), scale));
     else
-        growth.setHeight(GrowthForScaledFrame(editorContent_.height(), fraInfo->y(), fraInfo->height(), scale));
+        growth.setHeight(GrowthForScaledFrame(editorContent_.height(), frameHome_.y(), fraInfo->height(), scale));
     if (growth == growth_) return;
     growth_ = growth;
     fitWindow();
@@ -340,11 +391,88 @@ void MainWindow::showDeleteDialog() {
     deleteDialog_->activateWindow();
 }
 
-void MainWindow::overlayChanged() { canvasWidget_->update(); }
+void MainWindow::layoutCanvas() {
+    if (editor_.zoomPercent() == 100) {
+        canvasWidget_->setMinimumSize(editorContent_ + growth_);
+        absorbScalingShortfall();
+    } else {
+        // The zoomed texture, and past its right edge as much as lies from the frame's left to the
+        // view's right: scrolled to its end, the texture's last column shows left of the frame.
+        const QSize texture = canvasWidget_->zoomedTextureSize();
+        const QSize view = scrollArea_->viewport()->size();
+        const int frameLeft = KeptInView(frameHome_.x(), fraInfo->width(), view.width());
+        canvasWidget_->setMinimumSize(texture.width() + std::max(0, view.width() - frameLeft), texture.height());
+    }
+    // Shrunk at once too (the scrolled view would only take a smaller minimum later), so that the
+    // scroll ranges are the new ones before a zoom sets the scroll position.
+    canvasWidget_->resize(scrollArea_->viewport()->size().expandedTo(canvasWidget_->minimumSize()));
+}
 
-void MainWindow::zoomChanged(int /*oldPercent*/) { canvasWidget_->update(); }
+void MainWindow::placeFrame() {
+    if (editor_.zoomPercent() == 100) {
+        fraInfo->move(frameHome_);
+        return;
+    }
+    const QSize view = scrollArea_->viewport()->size();
+    const QPoint inView(KeptInView(frameHome_.x(), fraInfo->width(), view.width()),
+                        KeptInView(frameHome_.y(), fraInfo->height(), view.height()));
+    fraInfo->move(inView + QPoint(scrollArea_->horizontalScrollBar()->value(), scrollArea_->verticalScrollBar()->value()));
+}
 
-void MainWindow::showEntryList() {}
+void MainWindow::zoomAtPointer(int steps, QPoint canvasPosition) {
+    zoomAnchor_ = canvasWidget_->mapTo(scrollArea_->viewport(), canvasPosition);
+    editor_.ZoomBy(steps);
+    zoomAnchor_.reset();
+}
+
+void MainWindow::overlayChanged() {
+    canvasWidget_->update();
+    if (showEntriesItem_) showEntriesItem_->setChecked(editor_.showEntries());
+    if (entryList_) entryList_->refresh();
+}
+
+void MainWindow::zoomChanged(int oldPercent) {
+    const int newPercent = editor_.zoomPercent();
+    const QSize view = scrollArea_->viewport()->size();
+    const QPoint anchor = zoomAnchor_.value_or(QPoint(view.width() / 2, view.height() / 2));
+    zoomAnchor_.reset();
+    QScrollBar* across = scrollArea_->horizontalScrollBar();
+    QScrollBar* down = scrollArea_->verticalScrollBar();
+    const int oldAcross = across->value();
+    const int oldDown = down->value();
+    layoutCanvas();
+    // The texture point under the anchor stays there: worked out in device pixels, where a texture
+    // pixel is a whole number of them.
+    const qreal scale = devicePixelRatioF();
+    const auto keep = [&](int at, int scroll, int textureLength, int viewLength) {
+        const auto device = [scale](int logical) { return static_cast<int>(std::lround(logical * scale)); };
+        const int kept =
+            ScrollKeepingPoint(device(at), device(scroll), oldPercent, newPercent, textureLength, device(viewLength));
+        return static_cast<int>(std::lround(kept / scale));
+    };
+    // Zoomed, the texture is seen left of the frame, and scrolls as far as the canvas lets it.
+    const int seenAcross =
+        newPercent == 100 ? view.width() : KeptInView(frameHome_.x(), fraInfo->width(), view.width());
+    across->setValue(keep(anchor.x(), oldAcross, editor_.intTextureWidth(), seenAcross));
+    down->setValue(keep(anchor.y(), oldDown, editor_.intTextureHeight(), view.height()));
+    placeFrame();
+    canvasWidget_->update();
+}
+
+void MainWindow::showEntryList() {
+    if (!entryList_) {
+        entryList_ = new EntryListWindow(editor_, this);
+        // First shown beside the main window where the screen has room, else over its right edge.
+        const QRect area = availableArea();
+        const QRect outer = frameGeometry();
+        const int x = std::min(outer.right() + 1, area.right() + 1 - entryList_->width());
+        entryList_->move(std::max(area.left(), x), std::max(area.top(), outer.top()));
+    }
+    entryList_->refresh();
+    entryList_->show();
+    entryList_->raise();
+    entryList_->activateWindow();
+}
 
 void MainWindow::showGamePreview() {}
 

@@ -11,6 +11,7 @@
 
 #include "editor/EditorView.h"
 #include "editor/MappingEditor.h"
+#include "editor/qt/EntryListWindow.h"
 #include "editor/qt/QtUserInteraction.h"
 #include "editor/qt/frmDelete.h"
 #include "targa/Canvas.h"
@@ -32,6 +33,11 @@ class CanvasWidget;
 // twips for the window's size and the frame's place are texture space (15 twips to a device
 // pixel); where the scaled frame would not fit in the window the editor sized, the window grows
 // just enough to show it whole.
+//
+// Zoomed (View, Zoom In, or Ctrl+wheel over the canvas), the window keeps its size and the canvas
+// scrolls. The coordinate frame then stays where it stood in the window (moved in just far enough
+// to show whole) rather than scrolling away, and the canvas reaches that much further right, so
+// that every texture pixel can be scrolled out from under the frame.
 class MainWindow : public QMainWindow, public EditorView {
     Q_OBJECT
 public:
@@ -70,6 +76,8 @@ public:
     // The frame's top in twips as last set (a widget's position is whole pixels, the value may not be).
     double frameTopTwips() const { return frameTopTwips_; }
     frmDelete* deleteDialog() const { return deleteDialog_; }
+    // View, Entry List; null until first shown.
+    EntryListWindow* entryList() const { return entryList_; }
 
     // EditorView
     std::string boxText(Box box) const override;
@@ -111,6 +119,13 @@ private:
     // Grows the window where the scaled frame reaches past the content the editor sized, across
     // the texture (after the frame's left was set) or down it (after its top was set).
     void showScaledFrameWhole(Qt::Orientation across);
+    // The canvas's size at the current zoom: at 100 % what the editor sized (see fitWindow); zoomed,
+    // the zoomed texture and room to scroll it out from under the frame.
+    void layoutCanvas();
+    // The frame at the place the editor gave it, or, zoomed, at that place in the view.
+    void placeFrame();
+    // Ctrl+wheel over the canvas: zooms keeping the texture point under the pointer in place.
+    void zoomAtPointer(int steps, QPoint canvasPosition);
 
     std::unique_ptr<QtUserInteraction> ownUi_;
     Canvas canvas_;
@@ -124,7 +139,13 @@ private:
     QLineEdit* txtBottom = nullptr;
     QLineEdit* txtRight = nullptr;
     QPointer<frmDelete> deleteDialog_;
+    QPointer<EntryListWindow> entryList_;
+    QAction* showEntriesItem_ = nullptr;
     double frameTopTwips_ = 0;
+    // Where the editor placed the frame, in logical pixels of the canvas at 100 %.
+    QPoint frameHome_;
+    // The view position (logical pixels) a zoom keeps in place; the view's centre when unset.
+    std::optional<QPoint> zoomAnchor_;
     // What the editor last asked for (logical pixels), and what the scaled frame added to it.
     QSize editorInner_;
     QSize editorContent_;

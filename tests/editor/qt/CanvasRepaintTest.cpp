@@ -7,8 +7,11 @@
 #include <QImage>
 #include <QPixmap>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
 
+#include "editor/Overlay.h"
 #include "editor/qt/CanvasWidget.h"
 #include "editor/qt/MainWindow.h"
 #include "support/ScriptedUserInteraction.h"
@@ -126,6 +129,63 @@ TEST_F(CanvasRepaint, ARunLengthTexturesLastRowsShow) {
     EXPECT_EQ(screen.pixel(0, 0) & 0xFFFFFF, 0xFF0007u);
     EXPECT_EQ(screen.pixel(99, 49) & 0xFFFFFF, (156u << 16) | (196u << 8) | 7u);
     expectScreenShowsCanvas(screen, 100, 50);
+}
+
+// Show Entries over a zoomed canvas, read back from the screen: at 400 % an entry picked 2, 10 to
+// 7, 15 is outlined round the 5 x 5 pixels the game cuts (device pixels 8 to 27 and 40 to 59): a
+// black halo, the line, a black halo, one device pixel each, outside them, and its name on a box
+// above. With Show Entries off at 100 % the screen is the canvas, pixel for pixel.
+TEST_F(CanvasRepaint, AnEntrysOutlineIsDrawnAtItsDevicePixelsAndNothingWhenShowEntriesIsOff) {
+    constexpr QRgb kGrey = 0x808080;
+    const auto texture = temp / "icons.tga";
+    WriteBytes(texture, SolidTga24(40, 60, 0x80, 0x80, 0x80));
+    ui.openAnswers.push_back(texture.string());
+    window.mnuFileOpen_Click();
+    std::string ini;
+    for (const auto& line : MappingDocument::HeaderLines()) ini += line + "\r\n";
+    ini += "MappedImage Box\r\nTexture = ICONS.TGA\r\nTextureWidth = 40\r\nTextureHeight = 60\r\n"
+           "Coords = Left:2 Top:10 Right:7 Bottom:15\r\nStatus = NONE\r\nEnd\r\n";
+    const auto mapping = temp / "icons.ini";
+    WriteBytes(mapping, std::vector<std::uint8_t>(ini.begin(), ini.end()));
+    ui.openAnswers.push_back(mapping.string());
+    window.run(ui::Command::FileOpenMapping);
+    ASSERT_TRUE(ui.messages().empty());
+    ASSERT_TRUE(window.editor().showEntries());
+
+    window.run(ui::Command::ViewShowEntries);
+    window.editor().MouseDown(1, 0, 20 * 15, 5 * 15);  // a first corner: no marker with Show Entries off
+    expectScreenShowsCanvas(shown(), 40, 60);
+    window.editor().ClearCorners();
+
+    window.run(ui::Command::ViewShowEntries);
+    window.editor().ZoomBy(3);
+    ASSERT_EQ(window.editor().zoomPercent(), 400);
+    window.scrollArea()->horizontalScrollBar()->setValue(0);  // the zoom kept the view's centre
+    window.scrollArea()->verticalScrollBar()->setValue(0);
+    const QImage screen = shown();
+    ASSERT_GE(screen.height(), 64);
+    const auto at = [&](int x, int y) { return screen.pixel(x, y) & 0xFFFFFF; };
+    const QRgb line = 0x00E5FF;
+    int wrong = 0;
+    QString first;
+    const auto expect = [&](int x, int y, QRgb colour) {
+        if (at(x, y) != colour && wrong++ == 0)
+            first = QStringLiteral("(%1, %2) is %3, not %4").arg(x).arg(y).arg(at(x, y), 6, 16).arg(colour, 6, 16);
+    };
+    for (int y = 40; y < 60; ++y) {
+        for (const auto& [x, colour] : {std::pair{4, kGrey}, {5, 0u}, {6, line}, {7, 0u}, {8, kGrey}, {27, kGrey},
+                                        {28, 0u}, {29, line}, {30, 0u}, {31, kGrey}})
+            expect(x, y, colour);
+    }
+    for (int x = 8; x < 28; ++x) {
+        for (const auto& [y, colour] :
+             {std::pair{37, 0u}, {38, line}, {39, 0u}, {40, kGrey}, {59, kGrey}, {60, 0u}, {61, line}, {62, 0u}, {63, kGrey}})
+            expect(x, y, colour);
+    }
+    EXPECT_EQ(wrong, 0) << first.toStdString();
+    // The name's box stands on the outline's top-left corner.
+    EXPECT_EQ(at(5, 36), ColoursFor(OverlayStyle::Entry).labelBack);
+    EXPECT_EQ(window.canvas().bits()[12 * window.canvas().width() + 4] & 0xFFFFFF, kGrey) << "the canvas is untouched";
 }
 
 }  // namespace

@@ -62,12 +62,15 @@ TEST_F(MainWindowTest, MenuBarIsBuiltFromTheMenuDescription) {
                 EXPECT_EQ(item->text(), QString::fromUtf8(expected.caption));
                 EXPECT_FALSE(item->text().contains('&')) << "no access keys";
             }
-            // As the menu shows it, read back from Qt's own key sequence.
+            // As the menu shows it, read back from Qt's own key sequence; a second key after it.
             EXPECT_EQ(item->shortcut().toString(QKeySequence::PortableText),
                       QString::fromStdString(ui::ShortcutText(expected.shortcut)))
                 << expected.name;
+            EXPECT_EQ(item->shortcuts().value(1).toString(QKeySequence::PortableText),
+                      QString::fromStdString(ui::ShortcutText(expected.alternate)))
+                << expected.name;
             EXPECT_TRUE(item->isEnabled() && item->isVisible());
-            EXPECT_FALSE(item->isCheckable());
+            EXPECT_EQ(item->isCheckable(), expected.checkable) << expected.name;
         }
     }
 }
@@ -89,6 +92,7 @@ TEST_F(MainWindowTest, EveryMenuItemRunsItsCommand) {
     };
     const Case cases[] = {
         {ui::Command::FileOpen, Kind::OpenDialog},
+        {ui::Command::FileOpenMapping, Kind::OpenDialog},  // before anything is unsaved: no question first
         {ui::Command::FileSave, Kind::SaveDialog},
         {ui::Command::FileSaveAs, Kind::SaveDialog},
         {ui::Command::EditComplete, Kind::MessageBox},  // the corners are not picked yet
@@ -98,6 +102,15 @@ TEST_F(MainWindowTest, EveryMenuItemRunsItsCommand) {
         {ui::Command::FileExit, std::nullopt, [&] { return ended == 1; }},
         {ui::Command::EditDelete, std::nullopt,
          [&] { return window.deleteDialog() && window.deleteDialog()->isVisible(); }},
+        {ui::Command::EditUpdate, Kind::MessageBox},  // no entry selected
+        {ui::Command::EditRename, Kind::MessageBox},
+        {ui::Command::ViewZoomIn, std::nullopt, [&] { return window.editor().zoomPercent() == 200; }},
+        {ui::Command::ViewZoomIn, std::nullopt, [&] { return window.editor().zoomPercent() == 300; }},
+        {ui::Command::ViewZoomOut, std::nullopt, [&] { return window.editor().zoomPercent() == 200; }},
+        {ui::Command::ViewActualSize, std::nullopt, [&] { return window.editor().zoomPercent() == 100; }},
+        {ui::Command::ViewShowEntries, std::nullopt,
+         [&] { return window.editor().showEntries() && window.findChild<QAction*>("mnuViewShowEntries")->isChecked(); }},
+        {ui::Command::ViewEntryList, std::nullopt, [&] { return window.entryList() && window.entryList()->isVisible(); }},
     };
     for (const Case& c : cases) {
         const ui::MenuItemDescription* item = ui::FindMenuItem(c.command);
@@ -179,6 +192,66 @@ TEST_F(MainWindowTest, ShortcutsWorkWhileACoordinateBoxHasTheFocus) {
     QTest::keyClick(box, Qt::Key_End);
     QTest::keyClicks(box, "3");
     EXPECT_EQ(box->text(), "123");
+}
+
+// Every key of the menus while a box has the focus, and the box's own undo never eats Ctrl+Z:
+// each key, pressed on the box, runs its menu command (seen in the editor) and leaves the box's
+// typed text as it was, except for Esc's Clear Corners.
+TEST_F(MainWindowTest, ShortcutsWorkWhileACoordinateBoxHasTheFocusTheMenusUndoFirst) {
+    TempDir temp;
+    const auto texture = temp / "t.tga";
+    WriteBytes(texture, GradientTga24(16, 16));
+    ui.openAnswers.push_back(texture.string());
+    window.mnuFileOpen_Click();
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    window.editor().MouseDown(1, 0, 15, 15);
+    window.editor().MouseDown(1, 0, 60, 60);
+    ui.inputAnswers.push_back("A");
+    window.mnuEditComplete_Click();
+    ASSERT_EQ(window.colNames().size(), 1u);
+
+    auto* box = window.findChild<QLineEdit*>("txtLeft");
+    box->setFocus();
+    QTest::keyClicks(box, "7");  // the box now has an undo step of its own
+    ASSERT_EQ(box->text(), "7");
+    const MappingEditor& editor = window.editor();
+    auto* showEntries = window.findChild<QAction*>("mnuViewShowEntries");
+    struct Case {
+        const char* keys;
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        std::function<bool()> ran;
+    };
+    const std::size_t messagesBefore = ui.messages().size();
+    const Case cases[] = {
+        {"Ctrl+Z", Qt::Key_Z, Qt::ControlModifier, [&] { return window.colNames().empty(); }},
+        {"Ctrl+Y", Qt::Key_Y, Qt::ControlModifier, [&] { return window.colNames().size() == 1; }},
+        {"Ctrl+=", Qt::Key_Equal, Qt::ControlModifier, [&] { return editor.zoomPercent() == 200; }},
+        {"Ctrl++", Qt::Key_Plus, Qt::ControlModifier, [&] { return editor.zoomPercent() == 300; }},
+        {"Ctrl+-", Qt::Key_Minus, Qt::ControlModifier, [&] { return editor.zoomPercent() == 200; }},
+        {"Ctrl+0", Qt::Key_0, Qt::ControlModifier, [&] { return editor.zoomPercent() == 100; }},
+        {"Ctrl+L", Qt::Key_L, Qt::ControlModifier, [&] { return editor.showEntries() && showEntries->isChecked(); }},
+        {"Ctrl+L again", Qt::Key_L, Qt::ControlModifier,
+         [&] { return !editor.showEntries() && !showEntries->isChecked(); }},
+        {"Ctrl+U", Qt::Key_U, Qt::ControlModifier, [&] { return ui.messages().size() == messagesBefore + 1; }},
+        {"F2", Qt::Key_F2, Qt::NoModifier, [&] { return ui.messages().size() == messagesBefore + 2; }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.keys);
+        QTest::keyClick(box, c.key, c.modifiers);
+        EXPECT_TRUE(c.ran());
+        EXPECT_EQ(box->text(), "7");
+        EXPECT_EQ(QApplication::focusWidget(), box);
+    }
+    QTest::keyClick(box, Qt::Key_Escape);  // Clear Corners
+    EXPECT_EQ(box->text(), "");
+    EXPECT_FALSE(editor.blnLeftTopPicked());
+    QTest::keyClick(box, Qt::Key_L, Qt::ControlModifier | Qt::ShiftModifier);  // Entry List, last: it takes the focus
+    ASSERT_NE(window.entryList(), nullptr);
+    EXPECT_TRUE(window.entryList()->isVisible());
 }
 
 TEST_F(MainWindowTest, CloseControlAsksOnlyWhenWorkIsUnsaved) {

@@ -91,6 +91,34 @@ TEST_F(ScaledCanvas, TheScaledFrameShowsWholeBesideTheTexture) {
     }
 }
 
+// At 400 % each texture pixel is a 4 x 4 square of device pixels, unsmoothed, and a press anywhere
+// in a square picks its texture pixel.
+TEST_F(ScaledCanvas, AtFourHundredPerCentATexturePixelIsAFourByFourSquareThatPressesPick) {
+    window.editor().ZoomBy(3);
+    ASSERT_EQ(window.editor().zoomPercent(), 400);
+    constexpr int kShownWidth = 4 * 40;
+    constexpr int kShownHeight = 4 * 24;
+    const QSize logical(static_cast<int>(std::ceil(kShownWidth / scale)), static_cast<int>(std::ceil(kShownHeight / scale)));
+    const QImage shown = window.canvasWidget()->grab(QRect(QPoint(0, 0), logical)).toImage();
+    ASSERT_GE(shown.width(), kShownWidth);
+    ASSERT_GE(shown.height(), kShownHeight);
+    int wrong = 0;
+    QString first;
+    for (int y = 0; y < kShownHeight; ++y)
+        for (int x = 0; x < kShownWidth; ++x)
+            if (shown.pixel(x, y) != qRgb(x / 4, y / 4, 200) && wrong++ == 0)
+                first = QStringLiteral("(%1, %2) is %3").arg(x).arg(y).arg(shown.pixel(x, y), 8, 16);
+    EXPECT_EQ(wrong, 0) << "at scale " << scale << ", first " << first.toStdString();
+
+    // A square's first device pixel, then the last one of another.
+    Press(QPointF(4 * 7 / scale, 4 * 9 / scale));
+    Press(QPointF((4 * 30 + 3.5) / scale, (4 * 20 + 3.5) / scale));
+    EXPECT_EQ(window.boxText(EditorView::Box::Left), "7");
+    EXPECT_EQ(window.boxText(EditorView::Box::Top), "9");
+    EXPECT_EQ(window.boxText(EditorView::Box::Right), "30");
+    EXPECT_EQ(window.boxText(EditorView::Box::Bottom), "20");
+}
+
 // Under a window manager the window can come out a logical pixel short of the size asked for:
 // the size goes to the screen in device pixels and comes back rounded.
 TEST_F(ScaledCanvas, AWindowRoundedALogicalPixelShortShowsNoScrollBars) {
