@@ -93,6 +93,12 @@ constexpr std::array kInputBoxControls{
                        kDefaultColour},
 };
 
+// The entry list: one list box filling the client area inside a 60-twip margin.
+constexpr std::array kEntryListControls{
+    ControlDescription{"lstEntries", -1, K::ListBox, "", {60, 60, 3480, 4680}, 0, kDialogFont, nullptr,
+                       kDefaultColour},
+};
+
 const WindowDescription kMainWindow{"MainWindow", kMainWindowCaption, {0, 0, 5145, 3195}, false, kMainWindowControls};
 const WindowDescription kDeleteDialog{"frmDelete", "Delete Entry", {0, 0, 3480, 810}, false, kDeleteDialogControls};
 const WindowDescription kAbout{"frmAbout", "", {2340, 1935, 5730, 3555}, true, kAboutControls};
@@ -100,10 +106,12 @@ const WindowDescription kSplash{"frmSplash", "", {0, 0, 7380, 4245}, false, kSpl
 const WindowDescription kOnlineTutorial{"frmOnlineTut", "Online Tutorial", {0, 0, 4680, 3195}, false,
                                         kOnlineTutorialControls};
 
+const WindowDescription kEntryList{"frmEntries", "Entries", {0, 0, 3600, 4800}, false, kEntryListControls};
+
 const WindowDescription kInputBox{"InputBox", "", {0, 0, 5400, 2250}, false, kInputBoxControls};
 
-const std::array<const WindowDescription*, 6> kAllWindows{&kMainWindow, &kDeleteDialog, &kAbout,
-                                                          &kSplash,     &kOnlineTutorial, &kInputBox};
+const std::array<const WindowDescription*, 7> kAllWindows{&kMainWindow,     &kDeleteDialog, &kAbout,    &kSplash,
+                                                          &kOnlineTutorial, &kInputBox,     &kEntryList};
 
 }  // namespace
 
@@ -122,6 +130,7 @@ const WindowDescription& AboutDescription() { return kAbout; }
 const WindowDescription& SplashDescription() { return kSplash; }
 const WindowDescription& OnlineTutorialDescription() { return kOnlineTutorial; }
 const WindowDescription& InputBoxDescription() { return kInputBox; }
+const WindowDescription& EntryListDescription() { return kEntryList; }
 
 std::span<const WindowDescription* const> AllWindowDescriptions() { return kAllWindows; }
 

@@ -13,7 +13,7 @@
 // the real window against the same description.
 namespace vantrel::ui {
 
-enum class ControlKind { Frame, Label, TextBox, ComboBox, Button, Picture, Image, Line, Browser };
+enum class ControlKind { Frame, Label, TextBox, ComboBox, Button, Picture, Image, Line, Browser, ListBox };
 
 // A face for a control's text. Without a named face the control takes the front end's dialog face
 // (a face with Arial's metrics on Linux, the system's dialog face on Windows).
@@ -67,6 +67,9 @@ const WindowDescription& DeleteDialogDescription();
 const WindowDescription& AboutDescription();
 const WindowDescription& SplashDescription();
 const WindowDescription& OnlineTutorialDescription();
+// The entry list (View, Entry List): every entry's colNames item in order, in a list filling the
+// window; choosing one selects it. A small modeless tool window.
+const WindowDescription& EntryListDescription();
 // The entry-name question (a front end may use its toolkit's own input dialog instead).
 const WindowDescription& InputBoxDescription();
 
