@@ -865,11 +865,24 @@ void MainWindow::zoomChanged(int oldPercent) {
     GetClientRect(hwnd(), &client);
     // The texture point under the cursor (Ctrl+wheel) or at the view's centre (the menu) stays.
     const POINT anchor = zoomAnchor_.value_or(POINT{client.right / 2, client.bottom / 2});
+    const POINT from{scrollX_, scrollY_};
     const SIZE picture = pictureSize();
-    scrollX_ = ScrollKeepingPoint(anchor.x, scrollX_, oldPercent, percent, static_cast<int>(picture.cx), client.right);
-    scrollY_ = ScrollKeepingPoint(anchor.y, scrollY_, oldPercent, percent, static_cast<int>(picture.cy), client.bottom);
-    placeFrame();
-    updateScrollBars();
+    const int z = ZoomFactor(percent);
+    // Twice: the scroll bars the new zoom shows or hides change the view the point is kept in.
+    for (int pass = 0; pass < 2; ++pass) {
+        GetClientRect(hwnd(), &client);
+        // The content reaches past the zoomed texture (the frame's room): the view counts as
+        // smaller by that much, so that the scroll is clamped to the content, not the texture.
+        const SIZE content = contentSize();
+        const int beyondX = static_cast<int>(content.cx) - static_cast<int>(picture.cx) * z;
+        const int beyondY = static_cast<int>(content.cy) - static_cast<int>(picture.cy) * z;
+        scrollX_ = ScrollKeepingPoint(anchor.x, from.x, oldPercent, percent, static_cast<int>(picture.cx),
+                                      client.right - beyondX);
+        scrollY_ = ScrollKeepingPoint(anchor.y, from.y, oldPercent, percent, static_cast<int>(picture.cy),
+                                      client.bottom - beyondY);
+        placeFrame();
+        updateScrollBars();
+    }
     invalidateCanvas();
 }
 
