@@ -445,9 +445,22 @@ void MainWindow::paint(HDC target, const RECT& area) {
     const int width = area.right - area.left;
     const int height = area.bottom - area.top;
     if (width <= 0 || height <= 0) return;
-    // Drawn off screen and shown at once, so the overlay never flickers over the texture.
+    // Drawn off screen and shown at once, so the overlay never flickers over the texture. The
+    // buffer is a DIB of the area, so the zoomed texels are written into it directly.
+    BITMAPINFO bufferInfo{};
+    bufferInfo.bmiHeader.biSize = sizeof bufferInfo.bmiHeader;
+    bufferInfo.bmiHeader.biWidth = width;
+    bufferInfo.bmiHeader.biHeight = -height;
+    bufferInfo.bmiHeader.biPlanes = 1;
+    bufferInfo.bmiHeader.biBitCount = 32;
+    bufferInfo.bmiHeader.biCompression = BI_RGB;
+    void* bufferBits = nullptr;
     HDC dc = CreateCompatibleDC(target);
-    HBITMAP bitmap = CreateCompatibleBitmap(target, width, height);
+    HBITMAP bitmap = CreateDIBSection(target, &bufferInfo, DIB_RGB_COLORS, &bufferBits, nullptr, 0);
+    if (!bitmap || !bufferBits) {
+        DeleteDC(dc);
+        return;
+    }
     HGDIOBJ oldBitmap = SelectObject(dc, bitmap);
     SetViewportOrgEx(dc, -area.left, -area.top, nullptr);
 
@@ -471,7 +484,7 @@ void MainWindow::paint(HDC target, const RECT& area) {
                               canvas_.row(shown.top + scrollY_), &info, DIB_RGB_COLORS);
         }
     } else {
-        paintZoomedCanvas(dc, area, canvasArea);
+        paintZoomedCanvas(static_cast<std::uint32_t*>(bufferBits), area, canvasArea);
     }
     // Beyond the canvas (a window stretched past it by hand, or a zoomed texture's end) the
     // window's own background shows.
@@ -494,30 +507,43 @@ void MainWindow::paint(HDC target, const RECT& area) {
     DeleteDC(dc);
 }
 
-void MainWindow::paintZoomedCanvas(HDC dc, const RECT& area, RECT& drawn) {
+void MainWindow::paintZoomedCanvas(std::uint32_t* buffer, const RECT& area, RECT& drawn) {
     const int percent = editor_.zoomPercent();
     const int z = ZoomFactor(percent);
     const SIZE picture = pictureSize();
-    // The zoomed texture in client coordinates; only the texels the area shows are drawn.
+    // The zoomed texture in client coordinates; only the texels the area shows are read.
     drawn = RECT{-scrollX_, -scrollY_, static_cast<int>(picture.cx) * z - scrollX_,
                  static_cast<int>(picture.cy) * z - scrollY_};
-    const TexelSpan columns =
-        VisibleTexels(scrollX_ + area.left, area.right - area.left, percent, static_cast<int>(picture.cx));
-    const TexelSpan rows = VisibleTexels(scrollY_ + area.top, area.bottom - area.top, percent, static_cast<int>(picture.cy));
+    const int width = area.right - area.left;
+    const TexelSpan columns = VisibleTexels(scrollX_ + area.left, width, percent, static_cast<int>(picture.cx));
+    const TexelSpan rows =
+        VisibleTexels(scrollY_ + area.top, area.bottom - area.top, percent, static_cast<int>(picture.cy));
     if (columns.count == 0 || rows.count == 0) return;
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = canvas_.width();
-    info.bmiHeader.biHeight = -rows.count;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    // Each texel a z x z square, never smoothed. The band of rows starts at its first row, so the
-    // source rectangle covers the band's whole height and reads the same top-down or bottom-up.
-    SetStretchBltMode(dc, COLORONCOLOR);
-    StretchDIBits(dc, columns.first * z - scrollX_, rows.first * z - scrollY_, columns.count * z, rows.count * z,
-                  columns.first, 0, columns.count, rows.count, canvas_.row(rows.first), &info, DIB_RGB_COLORS,
-                  SRCCOPY);
+    // Each texel a z x z square, never smoothed: one device row is built from its texel row and
+    // copied to the rows below it that show the same texels.
+    const int left = std::max(static_cast<int>(area.left), static_cast<int>(drawn.left));
+    const int right = std::min(static_cast<int>(area.right), static_cast<int>(drawn.right));
+    const int top = std::max(static_cast<int>(area.top), static_cast<int>(drawn.top));
+    const int bottom = std::min(static_cast<int>(area.bottom), static_cast<int>(drawn.bottom));
+    int builtFor = -1;
+    std::uint32_t* built = nullptr;
+    for (int y = top; y < bottom; ++y) {
+        std::uint32_t* out = buffer + static_cast<std::size_t>(y - area.top) * width + (left - area.left);
+        const int texelRow = TexturePixelAt(y, scrollY_, percent);
+        if (texelRow == builtFor) {
+            std::copy(built, built + (right - left), out);
+            continue;
+        }
+        const std::uint32_t* in = canvas_.row(texelRow);
+        for (int x = left; x < right;) {
+            const int texel = TexturePixelAt(x, scrollX_, percent);
+            const int end = std::min(right, (texel + 1) * z - scrollX_);
+            std::fill(out + (x - left), out + (end - left), in[texel]);
+            x = end;
+        }
+        builtFor = texelRow;
+        built = out;
+    }
 }
 
 namespace {

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <functional>
 #include <map>
 #include <memory>
@@ -108,8 +109,9 @@ private:
     // Ctrl+wheel over the canvas: one zoom step about the texture point under the cursor.
     bool onControlWheel(WPARAM wParam, LPARAM lParam);
     void paint(HDC dc, const RECT& area);
-    // The canvas's texels that fall in the area (client coordinates), each as a z x z square.
-    void paintZoomedCanvas(HDC dc, const RECT& area, RECT& drawn);
+    // The canvas's texels that fall in the area (client coordinates), each as a z x z square, into
+    // a 32-bit top-down buffer of the area's size; drawn receives the zoomed texture's rectangle.
+    void paintZoomedCanvas(std::uint32_t* buffer, const RECT& area, RECT& drawn);
     // The overlay's outlines and names over the canvas, those the area shows only.
     void paintOverlay(HDC dc, const RECT& area);
     // The part of the canvas the zoom shows: the texture (nothing before one is open).
