@@ -29,14 +29,14 @@ using Box = EditorView::Box;
 COLORREF Texel(int x, int y) { return RGB(x & 255, y & 255, 200); }
 COLORREF Colour(std::uint32_t rgb) { return RGB((rgb >> 16) & 255, (rgb >> 8) & 255, rgb & 255); }
 
-// One entry on gradient.tga: the game cuts texels 8..23 x 4..11 of it.
+// One entry on gradient.tga: the game cuts texels 8..23 x 10..19 of it.
 const std::string kMapping =
     "; icons\r\n"
     "MappedImage Star ; kept\r\n"
     "  Texture = Gradient.TGA\r\n"
     "  TextureWidth = 100\r\n"
     "  TextureHeight = 50\r\n"
-    "  Coords = Left:8 Top:4 Right:24 Bottom:12\r\n"
+    "  Coords = Left:8 Top:10 Right:24 Bottom:20\r\n"
     "  Status = NONE\r\n"
     "End\n"
     "; last line without an end";
@@ -216,7 +216,7 @@ TEST_F(ZoomOverlayTest, OutlineAtItsDevicePixels) {
     ASSERT_TRUE(window.editor().showEntries()) << "Open Mapping turns Show Entries on";
     Command(ui::Command::ViewShowEntries);
     // Off, at 100 %: every pixel around and inside the entry is the texture's.
-    for (int y = 0; y < 20; ++y)
+    for (int y = 0; y < 25; ++y)
         for (int x = 0; x < 30; ++x) ASSERT_EQ(ShownPixel(x, y), Texel(x, y)) << x << "," << y;
 
     Command(ui::Command::ViewShowEntries);
@@ -226,18 +226,18 @@ TEST_F(ZoomOverlayTest, OutlineAtItsDevicePixels) {
     ASSERT_EQ(window.scrollPosition().x, 0);
     ASSERT_EQ(window.scrollPosition().y, 0);
     const OverlayColours colours = ColoursFor(OverlayStyle::Entry);
-    // Texels 8..23 x 4..11 at 400 %: device pixels 32..95 x 16..47.
+    // Texels 8..23 x 10..19 at 400 %: device pixels 32..95 x 40..79; the name's box above them.
     struct Expected {
         int x, y;
         COLORREF colour;
     };
     const Expected expected[] = {
-        {32, 30, Colour(colours.line)},  {31, 30, Colour(colours.halo)}, {33, 30, Colour(colours.halo)},
-        {30, 30, Texel(7, 7)},           {34, 30, Texel(8, 7)},          {95, 30, Colour(colours.line)},
-        {96, 30, Colour(colours.halo)},  {94, 30, Colour(colours.halo)}, {97, 30, Texel(24, 7)},
-        {60, 47, Colour(colours.line)},  {60, 48, Colour(colours.halo)}, {60, 49, Texel(15, 12)},
-        {60, 16, Colour(colours.line)},  {60, 18, Texel(15, 4)},         {50, 30, Texel(12, 7)},
-        {34, 12, Colour(colours.labelBack)},
+        {32, 60, Colour(colours.line)},  {31, 60, Colour(colours.halo)}, {33, 60, Colour(colours.halo)},
+        {30, 60, Texel(7, 15)},          {34, 60, Texel(8, 15)},         {95, 60, Colour(colours.line)},
+        {96, 60, Colour(colours.halo)},  {94, 60, Colour(colours.halo)}, {97, 60, Texel(24, 15)},
+        {60, 79, Colour(colours.line)},  {60, 80, Colour(colours.halo)}, {60, 81, Texel(15, 20)},
+        {60, 40, Colour(colours.line)},  {60, 42, Texel(15, 10)},        {50, 60, Texel(12, 15)},
+        {31, 38, Colour(colours.labelBack)},
     };
     for (const Expected& e : expected) EXPECT_EQ(ShownPixel(e.x, e.y), e.colour) << e.x << "," << e.y;
 }
@@ -295,12 +295,12 @@ TEST_F(ZoomOverlayTest, JourneyFromOpenMappingToTheSavedBytes) {
                  reinterpret_cast<LPARAM>(list));
     EXPECT_EQ(window.editor().selectedEntry(), 2);
 
-    // Ctrl+press inside Star's outline (texel 10, 5) selects it; the list follows.
+    // Ctrl+press inside Star's outline (texel 10, 12) selects it; the list follows.
     SendMessageW(window.hwnd(), WM_HSCROLL, SB_TOP, 0);
-    PressAt(window.hwnd(), POINT{10 * 4 + 1, 5 * 4 + 2}, WM_LBUTTONDOWN, MK_LBUTTON | MK_CONTROL);
+    PressAt(window.hwnd(), POINT{10 * 4 + 1, 12 * 4 + 2}, WM_LBUTTONDOWN, MK_LBUTTON | MK_CONTROL);
     ASSERT_EQ(window.editor().selectedEntry(), 1);
     EXPECT_EQ(SendMessageW(list, LB_GETCURSEL, 0, 0), 0);
-    EXPECT_EQ(BoxText(Box::Left) + "," + BoxText(Box::Top), "8,4");
+    EXPECT_EQ(BoxText(Box::Left) + "," + BoxText(Box::Top), "8,10");
 
     ui.inputAnswers.push_back("Sun");
     SetForegroundWindow(window.hwnd());
@@ -317,7 +317,7 @@ TEST_F(ZoomOverlayTest, JourneyFromOpenMappingToTheSavedBytes) {
         "  Texture = Gradient.TGA\r\n"
         "  TextureWidth = 100\r\n"
         "  TextureHeight = 50\r\n"
-        "  Coords = Left:8 Top:4 Right:25 Bottom:12\r\n"
+        "  Coords = Left:8 Top:10 Right:25 Bottom:20\r\n"
         "  Status = NONE\r\n"
         "End\n"
         "; last line without an end\r\n"
