@@ -211,7 +211,7 @@ TEST_F(ZoomOverlayTest, ControlWheelKeepsTheTexelUnderTheCursor) {
 // The outline of an entry runs on the outermost device pixels of the texels the game cuts, with a
 // halo pixel either side and its name on a box above it; with Show Entries off nothing is drawn.
 TEST_F(ZoomOverlayTest, OutlineAtItsDevicePixels) {
-    LoadGradient(100, 50);
+    LoadGradient(200, 150);
     OpenMapping();
     ASSERT_TRUE(window.editor().showEntries()) << "Open Mapping turns Show Entries on";
     Command(ui::Command::ViewShowEntries);
