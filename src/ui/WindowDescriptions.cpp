@@ -93,9 +93,10 @@ constexpr std::array kInputBoxControls{
                        kDefaultColour},
 };
 
-// The entry list: one list box over the whole client area.
+// The entry list: one list box filling the client area inside a 60-twip margin.
 constexpr std::array kEntryListControls{
-    ControlDescription{"lstEntries", -1, K::ListBox, "", {0, 0, 3600, 4500}, 0, kDialogFont, nullptr, kDefaultColour},
+    ControlDescription{"lstEntries", -1, K::ListBox, "", {60, 60, 3480, 4680}, 0, kDialogFont, nullptr,
+                       kDefaultColour},
 };
 
 const WindowDescription kMainWindow{"MainWindow", kMainWindowCaption, {0, 0, 5145, 3195}, false, kMainWindowControls};
@@ -105,12 +106,12 @@ const WindowDescription kSplash{"frmSplash", "", {0, 0, 7380, 4245}, false, kSpl
 const WindowDescription kOnlineTutorial{"frmOnlineTut", "Online Tutorial", {0, 0, 4680, 3195}, false,
                                         kOnlineTutorialControls};
 
+const WindowDescription kEntryList{"frmEntries", "Entries", {0, 0, 3600, 4800}, false, kEntryListControls};
+
 const WindowDescription kInputBox{"InputBox", "", {0, 0, 5400, 2250}, false, kInputBoxControls};
 
-const WindowDescription kEntryList{"frmEntries", "Entries", {0, 0, 3600, 4500}, false, kEntryListControls};
-
-const std::array<const WindowDescription*, 7> kAllWindows{&kMainWindow, &kDeleteDialog,   &kAbout,    &kSplash,
-                                                          &kOnlineTutorial, &kInputBox, &kEntryList};
+const std::array<const WindowDescription*, 7> kAllWindows{&kMainWindow,     &kDeleteDialog, &kAbout,    &kSplash,
+                                                          &kOnlineTutorial, &kInputBox,     &kEntryList};
 
 }  // namespace
 

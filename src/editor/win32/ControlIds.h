@@ -32,6 +32,9 @@ inline constexpr int kFrameControlIdBase = 101;
 // Child window identifiers of the delete dialog, by the controls' places in its description.
 inline constexpr int kDeleteDialogControlIdBase = 201;
 
+// The entry list's list box.
+inline constexpr int kEntryListControlId = 251;
+
 // Child window identifiers of the input box (besides IDOK and IDCANCEL).
 enum InputBoxControl : int {
     lblPromptId = 301,

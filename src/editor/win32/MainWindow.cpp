@@ -6,6 +6,8 @@
 #include <cmath>
 #include <vector>
 
+#include "editor/Overlay.h"
+#include "editor/Zoom.h"
 #include "editor/win32/ControlIds.h"
 #include "editor/win32/MessageLoop.h"
 #include "platform/WideText.h"
@@ -38,29 +40,51 @@ HMENU BuildMenuBar() {
             }
             std::string text = item.caption;
             if (!item.shortcut.empty()) text += "\t" + ui::ShortcutText(item.shortcut);
-            AppendMenuW(popup, MF_STRING, CommandId(item.command), Utf8ToWide(text).c_str());
+            AppendMenuW(popup, MF_STRING | MF_UNCHECKED, CommandId(item.command), Utf8ToWide(text).c_str());
         }
         AppendMenuW(bar, MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(popup), Utf8ToWide(menu.caption).c_str());
     }
     return bar;
 }
 
-// The virtual key of a shortcut's key: letters and digits are their own.
-WORD VirtualKey(char32_t key) {
-    switch (key) {
+BYTE AcceleratorFlags(unsigned modifiers) {
+    BYTE flags = FVIRTKEY;
+    if (modifiers & ui::Shortcut::kCtrl) flags |= FCONTROL;
+    if (modifiers & ui::Shortcut::kShift) flags |= FSHIFT;
+    if (modifiers & ui::Shortcut::kAlt) flags |= FALT;
+    return flags;
+}
+
+}  // namespace
+
+std::vector<ACCEL> AcceleratorKeys(const ui::Shortcut& shortcut, WORD command) {
+    if (shortcut.empty()) return {};
+    const BYTE flags = AcceleratorFlags(shortcut.modifiers);
+    switch (shortcut.key) {
         case ui::Shortcut::kEscape:
-            return VK_ESCAPE;
+            return {ACCEL{flags, VK_ESCAPE, command}};
         case ui::Shortcut::kF2:
-            return VK_F2;
+            return {ACCEL{flags, VK_F2, command}};
         case ui::Shortcut::kPlus:
+            // The key that carries "+" on every layout (with Shift where "+" is its upper sign, as
+            // on a US keyboard), and the keypad's.
+            return {ACCEL{flags, VK_OEM_PLUS, command}, ACCEL{static_cast<BYTE>(flags | FSHIFT), VK_OEM_PLUS, command},
+                    ACCEL{flags, VK_ADD, command}};
         case ui::Shortcut::kEqual:
-            return VK_OEM_PLUS;
+            // "=" shares the "+" key on the layouts where it is typed without Shift.
+            return {ACCEL{flags, VK_OEM_PLUS, command}};
         case ui::Shortcut::kMinus:
-            return VK_OEM_MINUS;
+            return {ACCEL{flags, VK_OEM_MINUS, command}, ACCEL{flags, VK_SUBTRACT, command}};
         default:
-            return static_cast<WORD>(key);
+            // Letters and digits are their own keys; a digit also on the keypad.
+            if (shortcut.key >= '0' && shortcut.key <= '9')
+                return {ACCEL{flags, static_cast<WORD>(shortcut.key), command},
+                        ACCEL{flags, static_cast<WORD>(VK_NUMPAD0 + (shortcut.key - '0')), command}};
+            return {ACCEL{flags, static_cast<WORD>(shortcut.key), command}};
     }
 }
+
+namespace {
 
 // The control's place in its window's description, which gives its child identifier.
 int IndexOf(const ui::WindowDescription& window, const ui::ControlDescription& control) {
@@ -102,6 +126,8 @@ private:
                 return TRUE;
             case WM_COMMAND:
                 if (HIWORD(wParam) == EN_SETFOCUS) owner_.focusedBox_ = reinterpret_cast<HWND>(lParam);
+                // The pending rectangle follows the values typed into the boxes.
+                if (HIWORD(wParam) == EN_CHANGE && owner_.editor_.showEntries()) owner_.invalidateCanvas();
                 return 0;
         }
         return defaultHandling(message, wParam, lParam);
@@ -129,6 +155,7 @@ MainWindow::MainWindow(UserInteraction* ui)
            outer.right - outer.left, outer.bottom - outer.top, nullptr, menuBar);
     if (ownUi_) ownUi_->setOwner(hwnd());
     frameFont_ = Font(ui::kDialogFont, dpi_);
+    labelFont_ = Font(ui::kDialogFont, dpi_);
     buildFrame();
     buildAccelerators();
     RegisterModelessWindow(hwnd());
@@ -148,6 +175,7 @@ MainWindow::MainWindow(UserInteraction* ui)
 MainWindow::~MainWindow() {
     canvas_.setProgressHandler(nullptr);
     deleteDialog_.reset();
+    entryList_.reset();
     UnregisterModelessWindow(hwnd());
     ClearAcceleratorTarget(hwnd());
     fraInfo_.reset();
@@ -163,15 +191,20 @@ void MainWindow::show(int showCommand) {
 }
 
 void MainWindow::buildAccelerators() {
+    // Each item's shortcut and its alternate; a key two of them give (Ctrl+"+" and Ctrl+"=" on
+    // one key) goes in once.
     std::vector<ACCEL> keys;
+    const auto add = [&keys](const std::vector<ACCEL>& more) {
+        for (const ACCEL& key : more)
+            if (std::none_of(keys.begin(), keys.end(),
+                             [&](const ACCEL& k) { return k.fVirt == key.fVirt && k.key == key.key; }))
+                keys.push_back(key);
+    };
     for (const ui::MenuDescription& menu : ui::MainMenuBar())
         for (const ui::MenuItemDescription& item : menu.items) {
-            if (item.separator() || item.shortcut.empty()) continue;
-            BYTE flags = FVIRTKEY;
-            if (item.shortcut.modifiers & ui::Shortcut::kCtrl) flags |= FCONTROL;
-            if (item.shortcut.modifiers & ui::Shortcut::kShift) flags |= FSHIFT;
-            if (item.shortcut.modifiers & ui::Shortcut::kAlt) flags |= FALT;
-            keys.push_back(ACCEL{flags, VirtualKey(item.shortcut.key), CommandId(item.command)});
+            if (item.separator()) continue;
+            add(AcceleratorKeys(item.shortcut, CommandId(item.command)));
+            add(AcceleratorKeys(item.alternate, CommandId(item.command)));
         }
     accelerators_ = CreateAcceleratorTableW(keys.data(), static_cast<int>(keys.size()));
 }
@@ -179,7 +212,9 @@ void MainWindow::buildAccelerators() {
 void MainWindow::buildFrame() {
     const ui::WindowDescription& description = ui::MainWindowDescription();
     const ui::ControlDescription& frameDescription = description.control("fraInfo");
-    fraInfo_ = std::make_unique<CoordinateFrame>(*this, ToRect(ui::ToPixels(frameDescription.place, dpi_)));
+    const ui::PixelRect framePlace = ui::ToPixels(frameDescription.place, dpi_);
+    frameContent_ = POINT{framePlace.left, framePlace.top};
+    fraInfo_ = std::make_unique<CoordinateFrame>(*this, ToRect(framePlace));
     controls_["fraInfo"] = fraInfo_->hwnd();
 
     // Created in tab order: the labels take no focus, the boxes follow in the order described.
@@ -222,7 +257,10 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_ERASEBKGND:
             return 1;
         case WM_SIZE:
-            if (wParam != SIZE_MINIMIZED) updateScrollBars();
+            if (wParam != SIZE_MINIMIZED) {
+                if (ZoomFactor(editor_.zoomPercent()) > 1) placeFrame();
+                updateScrollBars();
+            }
             return 0;
         case WM_HSCROLL:
             onScroll(SB_HORZ, LOWORD(wParam));
@@ -232,6 +270,10 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_MOUSEWHEEL:
         case WM_MOUSEHWHEEL: {
+            if (message == WM_MOUSEWHEEL && (GET_KEYSTATE_WPARAM(wParam) & MK_CONTROL)) {
+                onControlWheel(wParam, lParam);
+                return 0;
+            }
             // Three lines of 16 pixels a notch; with Shift, or the tilt wheel, sideways.
             const int step = -GET_WHEEL_DELTA_WPARAM(wParam) * 48 / WHEEL_DELTA;
             if (message == WM_MOUSEHWHEEL)
@@ -364,33 +406,88 @@ void MainWindow::onMouseDown(std::int16_t button, WPARAM keys, LPARAM position) 
     if (keys & MK_SHIFT) shift |= 1;
     if (keys & MK_CONTROL) shift |= 2;
     if (GetKeyState(VK_MENU) < 0) shift |= 4;
-    // Client to content: the canvas may be scrolled. Texture pixels are device pixels at every
-    // display resolution, 15 twips each.
-    const int x = GET_X_LPARAM(position) + scrollX_;
-    const int y = GET_Y_LPARAM(position) + scrollY_;
+    // Client to texture: the canvas may be scrolled and zoomed. At 100 % texture pixels are device
+    // pixels at every display resolution, 15 twips each.
+    const int percent = editor_.zoomPercent();
+    const int x = TexturePixelAt(GET_X_LPARAM(position), scrollX_, percent);
+    const int y = TexturePixelAt(GET_Y_LPARAM(position), scrollY_, percent);
+    if (keys & MK_CONTROL) {
+        // Ctrl+press selects the entry under the pointer instead of picking a corner.
+        editor_.SelectEntryAt(x, y);
+        return;
+    }
     editor_.MouseDown(button, shift, static_cast<float>(ui::PixelsToTwips(x)),
                       static_cast<float>(ui::PixelsToTwips(y)));
 }
 
-void MainWindow::paint(HDC dc, const RECT& area) {
-    // The canvas in client coordinates, moved by the scroll position.
-    const RECT canvasArea{-scrollX_, -scrollY_, canvas_.width() - scrollX_, canvas_.height() - scrollY_};
-    RECT shown;
-    if (IntersectRect(&shown, &area, &canvasArea)) {
-        // One call for the whole band of rows: the canvas memory is a 32-bit top-down DIB.
-        const int rows = shown.bottom - shown.top;
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof info.bmiHeader;
-        info.bmiHeader.biWidth = canvas_.width();
-        info.bmiHeader.biHeight = -rows;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
-        SetDIBitsToDevice(dc, shown.left, shown.top, static_cast<DWORD>(shown.right - shown.left),
-                          static_cast<DWORD>(rows), shown.left + scrollX_, 0, 0, static_cast<UINT>(rows),
-                          canvas_.row(shown.top + scrollY_), &info, DIB_RGB_COLORS);
+bool MainWindow::onControlWheel(WPARAM wParam, LPARAM lParam) {
+    POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    ScreenToClient(hwnd(), &at);
+    RECT client;
+    GetClientRect(hwnd(), &client);
+    const RECT frame = ChildRect(this->frame());
+    // Over the canvas only: not over the frame, nor over the scroll bars.
+    if (!PtInRect(&client, at) || PtInRect(&frame, at)) return false;
+    const int delta = GET_WHEEL_DELTA_WPARAM(wParam);
+    if (delta == 0) return false;
+    zoomAnchor_ = at;
+    editor_.ZoomBy(delta > 0 ? 1 : -1);
+    zoomAnchor_.reset();
+    return true;
+}
+
+SIZE MainWindow::pictureSize() const {
+    return SIZE{std::clamp<int>(editor_.intTextureWidth(), 0, canvas_.width()),
+                std::clamp<int>(editor_.intTextureHeight(), 0, canvas_.height())};
+}
+
+void MainWindow::paint(HDC target, const RECT& area) {
+    const int width = area.right - area.left;
+    const int height = area.bottom - area.top;
+    if (width <= 0 || height <= 0) return;
+    // Drawn off screen and shown at once, so the overlay never flickers over the texture. The
+    // buffer is a DIB of the area, so the zoomed texels are written into it directly.
+    BITMAPINFO bufferInfo{};
+    bufferInfo.bmiHeader.biSize = sizeof bufferInfo.bmiHeader;
+    bufferInfo.bmiHeader.biWidth = width;
+    bufferInfo.bmiHeader.biHeight = -height;
+    bufferInfo.bmiHeader.biPlanes = 1;
+    bufferInfo.bmiHeader.biBitCount = 32;
+    bufferInfo.bmiHeader.biCompression = BI_RGB;
+    void* bufferBits = nullptr;
+    HDC dc = CreateCompatibleDC(target);
+    HBITMAP bitmap = CreateDIBSection(target, &bufferInfo, DIB_RGB_COLORS, &bufferBits, nullptr, 0);
+    if (!bitmap || !bufferBits) {
+        DeleteDC(dc);
+        return;
     }
-    // Beyond the canvas (a window stretched past it by hand) the window's own background shows.
+    HGDIOBJ oldBitmap = SelectObject(dc, bitmap);
+    SetViewportOrgEx(dc, -area.left, -area.top, nullptr);
+
+    RECT canvasArea{};
+    if (ZoomFactor(editor_.zoomPercent()) == 1) {
+        // The canvas in client coordinates, moved by the scroll position.
+        canvasArea = RECT{-scrollX_, -scrollY_, canvas_.width() - scrollX_, canvas_.height() - scrollY_};
+        RECT shown;
+        if (IntersectRect(&shown, &area, &canvasArea)) {
+            // One call for the whole band of rows: the canvas memory is a 32-bit top-down DIB.
+            const int rows = shown.bottom - shown.top;
+            BITMAPINFO info{};
+            info.bmiHeader.biSize = sizeof info.bmiHeader;
+            info.bmiHeader.biWidth = canvas_.width();
+            info.bmiHeader.biHeight = -rows;
+            info.bmiHeader.biPlanes = 1;
+            info.bmiHeader.biBitCount = 32;
+            info.bmiHeader.biCompression = BI_RGB;
+            SetDIBitsToDevice(dc, shown.left, shown.top, static_cast<DWORD>(shown.right - shown.left),
+                              static_cast<DWORD>(rows), shown.left + scrollX_, 0, 0, static_cast<UINT>(rows),
+                              canvas_.row(shown.top + scrollY_), &info, DIB_RGB_COLORS);
+        }
+    } else {
+        paintZoomedCanvas(static_cast<std::uint32_t*>(bufferBits), area, canvasArea);
+    }
+    // Beyond the canvas (a window stretched past it by hand, or a zoomed texture's end) the
+    // window's own background shows.
     HBRUSH face = GetSysColorBrush(COLOR_BTNFACE);
     if (area.right > canvasArea.right) {
         RECT right{std::max(area.left, canvasArea.right), area.top, area.right, area.bottom};
@@ -401,6 +498,117 @@ void MainWindow::paint(HDC dc, const RECT& area) {
                    area.bottom};
         if (below.right > below.left) FillRect(dc, &below, face);
     }
+    paintOverlay(dc, area);
+
+    SetViewportOrgEx(dc, 0, 0, nullptr);
+    BitBlt(target, area.left, area.top, width, height, dc, 0, 0, SRCCOPY);
+    SelectObject(dc, oldBitmap);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+}
+
+void MainWindow::paintZoomedCanvas(std::uint32_t* buffer, const RECT& area, RECT& drawn) {
+    const int percent = editor_.zoomPercent();
+    const int z = ZoomFactor(percent);
+    const SIZE picture = pictureSize();
+    // The zoomed texture in client coordinates; only the texels the area shows are read.
+    drawn = RECT{-scrollX_, -scrollY_, static_cast<int>(picture.cx) * z - scrollX_,
+                 static_cast<int>(picture.cy) * z - scrollY_};
+    const int width = area.right - area.left;
+    const TexelSpan columns = VisibleTexels(scrollX_ + area.left, width, percent, static_cast<int>(picture.cx));
+    const TexelSpan rows =
+        VisibleTexels(scrollY_ + area.top, area.bottom - area.top, percent, static_cast<int>(picture.cy));
+    if (columns.count == 0 || rows.count == 0) return;
+    // Each texel a z x z square, never smoothed: one device row is built from its texel row and
+    // copied to the rows below it that show the same texels.
+    const int left = std::max(static_cast<int>(area.left), static_cast<int>(drawn.left));
+    const int right = std::min(static_cast<int>(area.right), static_cast<int>(drawn.right));
+    const int top = std::max(static_cast<int>(area.top), static_cast<int>(drawn.top));
+    const int bottom = std::min(static_cast<int>(area.bottom), static_cast<int>(drawn.bottom));
+    int builtFor = -1;
+    std::uint32_t* built = nullptr;
+    for (int y = top; y < bottom; ++y) {
+        std::uint32_t* out = buffer + static_cast<std::size_t>(y - area.top) * width + (left - area.left);
+        const int texelRow = TexturePixelAt(y, scrollY_, percent);
+        if (texelRow == builtFor) {
+            std::copy(built, built + (right - left), out);
+            continue;
+        }
+        const std::uint32_t* in = canvas_.row(texelRow);
+        for (int x = left; x < right;) {
+            const int texel = TexturePixelAt(x, scrollX_, percent);
+            const int end = std::min(right, (texel + 1) * z - scrollX_);
+            std::fill(out + (x - left), out + (end - left), in[texel]);
+            x = end;
+        }
+        builtFor = texelRow;
+        built = out;
+    }
+}
+
+namespace {
+
+COLORREF ToColorRef(std::uint32_t rgb) { return RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF); }
+
+// The one-pixel outline of a rectangle, in a solid colour.
+void Outline(HDC dc, const RECT& rect, HBRUSH brush) {
+    if (rect.right <= rect.left || rect.bottom <= rect.top) return;
+    FrameRect(dc, &rect, brush);
+}
+
+}  // namespace
+
+void MainWindow::paintOverlay(HDC dc, const RECT& area) {
+    const int percent = editor_.zoomPercent();
+    const int z = ZoomFactor(percent);
+    const SIZE picture = pictureSize();
+    // The texels the area shows, and a texel more on each side for the halos.
+    const TexelSpan columns = VisibleTexels(scrollX_ + area.left - 1, area.right - area.left + 2, percent,
+                                            std::max(1, static_cast<int>(picture.cx)));
+    const TexelSpan rows = VisibleTexels(scrollY_ + area.top - 1, area.bottom - area.top + 2, percent,
+                                         std::max(1, static_cast<int>(picture.cy)));
+    const TexelRect visible{columns.first, rows.first, std::max(1, columns.count), std::max(1, rows.count)};
+    const std::vector<OverlayShape> shapes = OverlayShapes(editor_, visible);
+    if (shapes.empty()) return;
+
+    HGDIOBJ oldFont = SelectObject(dc, labelFont_.get());
+    SetBkMode(dc, OPAQUE);
+    for (const OverlayShape& shape : shapes) {
+        const OverlayColours colours = ColoursFor(shape.style);
+        // The texels the game cuts, in client pixels: the line runs on their outermost device
+        // pixels, a halo pixel on either side of it. A rectangle the game cuts nothing of is a
+        // line one device pixel wide; a corner marker rings its texel.
+        RECT rect{shape.left * z - scrollX_, shape.top * z - scrollY_, (shape.left + shape.width) * z - scrollX_,
+                  (shape.top + shape.height) * z - scrollY_};
+        rect.right = std::max(rect.right, rect.left + 1);
+        rect.bottom = std::max(rect.bottom, rect.top + 1);
+        if (shape.style == OverlayStyle::Corner) InflateRect(&rect, 2, 2);
+        HBRUSH halo = CreateSolidBrush(ToColorRef(colours.halo));
+        HBRUSH line = CreateSolidBrush(ToColorRef(colours.line));
+        RECT outer = rect;
+        InflateRect(&outer, 1, 1);
+        Outline(dc, outer, halo);
+        RECT inner = rect;
+        InflateRect(&inner, -1, -1);
+        Outline(dc, inner, halo);
+        Outline(dc, rect, line);
+        DeleteObject(line);
+        DeleteObject(halo);
+
+        if (shape.label.empty()) continue;
+        // The name on its own box, just above the outline's top-left corner; inside the outline
+        // where the texture's top edge leaves no room above it.
+        const std::wstring text = Utf8ToWide(shape.label);
+        SIZE extent{};
+        GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
+        RECT box{outer.left, outer.top - extent.cy - 2, outer.left + extent.cx + 4, outer.top};
+        if (box.top < -scrollY_) OffsetRect(&box, 0, inner.top + 1 - box.top);
+        SetBkColor(dc, ToColorRef(colours.labelBack));
+        SetTextColor(dc, ToColorRef(colours.text));
+        ExtTextOutW(dc, box.left + 2, box.top + 1, ETO_OPAQUE, &box, text.c_str(), static_cast<UINT>(text.size()),
+                    nullptr);
+    }
+    SelectObject(dc, oldFont);
 }
 
 void MainWindow::invalidateCanvas() { InvalidateRect(hwnd(), nullptr, FALSE); }
@@ -500,12 +708,15 @@ void MainWindow::updateScrollBars() {
     // Which bars the content needs follows from the client area without bars: a bar is needed
     // where the content is larger than the client that is left once the other needed bar is in.
     const SIZE inner = clientWithoutBars();
+    const SIZE content = contentSize();
+    const int contentWidth = static_cast<int>(content.cx);
+    const int contentHeight = static_cast<int>(content.cy);
     const int barWidth = GetSystemMetrics(SM_CXVSCROLL);
     const int barHeight = GetSystemMetrics(SM_CYHSCROLL);
-    bool horizontal = contentWidth_ > inner.cx;
-    bool vertical = contentHeight_ > inner.cy;
-    if (horizontal && !vertical) vertical = contentHeight_ > inner.cy - barHeight;
-    if (vertical && !horizontal) horizontal = contentWidth_ > inner.cx - barWidth;
+    bool horizontal = contentWidth > inner.cx;
+    bool vertical = contentHeight > inner.cy;
+    if (horizontal && !vertical) vertical = contentHeight > inner.cy - barHeight;
+    if (vertical && !horizontal) horizontal = contentWidth > inner.cx - barWidth;
     const int clientWidth = std::max(0, static_cast<int>(inner.cx) - (vertical ? barWidth : 0));
     const int clientHeight = std::max(0, static_cast<int>(inner.cy) - (horizontal ? barHeight : 0));
 
@@ -513,12 +724,12 @@ void MainWindow::updateScrollBars() {
     SCROLLINFO info{};
     info.cbSize = sizeof info;
     info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
-    info.nMax = contentWidth_ - 1;
-    info.nPage = static_cast<UINT>(horizontal ? clientWidth : contentWidth_);
+    info.nMax = contentWidth - 1;
+    info.nPage = static_cast<UINT>(horizontal ? clientWidth : contentWidth);
     info.nPos = horizontal ? scrollX_ : 0;
     SetScrollInfo(hwnd(), SB_HORZ, &info, TRUE);
-    info.nMax = contentHeight_ - 1;
-    info.nPage = static_cast<UINT>(vertical ? clientHeight : contentHeight_);
+    info.nMax = contentHeight - 1;
+    info.nPage = static_cast<UINT>(vertical ? clientHeight : contentHeight);
     info.nPos = vertical ? scrollY_ : 0;
     SetScrollInfo(hwnd(), SB_VERT, &info, TRUE);
     ShowScrollBar(hwnd(), SB_HORZ, horizontal);
@@ -530,8 +741,9 @@ void MainWindow::updateScrollBars() {
 void MainWindow::scrollTo(int x, int y) {
     RECT client;
     GetClientRect(hwnd(), &client);
-    x = std::max(0, std::min(x, contentWidth_ - static_cast<int>(client.right)));
-    y = std::max(0, std::min(y, contentHeight_ - static_cast<int>(client.bottom)));
+    const SIZE content = contentSize();
+    x = std::max(0, std::min(x, static_cast<int>(content.cx) - static_cast<int>(client.right)));
+    y = std::max(0, std::min(y, static_cast<int>(content.cy) - static_cast<int>(client.bottom)));
     SetScrollPos(hwnd(), SB_HORZ, x, TRUE);
     SetScrollPos(hwnd(), SB_VERT, y, TRUE);
     if (x == scrollX_ && y == scrollY_) return;
@@ -539,8 +751,13 @@ void MainWindow::scrollTo(int x, int y) {
     const int dy = scrollY_ - y;
     scrollX_ = x;
     scrollY_ = y;
-    // The frame moves with the canvas; the strips uncovered are painted from the canvas memory.
-    ScrollWindowEx(hwnd(), dx, dy, nullptr, nullptr, nullptr, nullptr, SW_INVALIDATE | SW_SCROLLCHILDREN);
+    if (ZoomFactor(editor_.zoomPercent()) == 1) {
+        // The frame moves with the canvas; the strips uncovered are painted from the canvas memory.
+        ScrollWindowEx(hwnd(), dx, dy, nullptr, nullptr, nullptr, nullptr, SW_INVALIDATE | SW_SCROLLCHILDREN);
+    } else {
+        // The frame stays; the canvas around it is drawn anew from the texels now in view.
+        InvalidateRect(hwnd(), nullptr, FALSE);
+    }
 }
 
 void MainWindow::onScroll(int bar, WORD request) {
@@ -604,18 +821,43 @@ void MainWindow::growToShowFrame() {
 }
 
 void MainWindow::setFrameLeft(int twips) {
-    const RECT at = ChildRect(frame());
-    SetWindowPos(frame(), nullptr, static_cast<int>(std::lround(twips / double(ui::kTwipsPerPixel))) - scrollX_,
-                 at.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    frameContent_.x = static_cast<int>(std::lround(twips / double(ui::kTwipsPerPixel)));
+    placeFrame();
     growToShowFrame();
 }
 
 void MainWindow::setFrameTop(double twips) {
     frameTopTwips_ = twips;
-    const RECT at = ChildRect(frame());
-    SetWindowPos(frame(), nullptr, at.left, static_cast<int>(std::lround(twips / ui::kTwipsPerPixel)) - scrollY_, 0,
-                 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    frameContent_.y = static_cast<int>(std::lround(twips / ui::kTwipsPerPixel));
+    placeFrame();
     growToShowFrame();
+}
+
+SIZE MainWindow::contentSize() const {
+    const int z = ZoomFactor(editor_.zoomPercent());
+    if (z == 1) return SIZE{contentWidth_, contentHeight_};
+    const SIZE picture = pictureSize();
+    const SIZE inner = clientWithoutBars();
+    const POINT frame = zoomedFramePlace();
+    // Room to the right of the zoomed texture: its last column can be scrolled to the frame's left.
+    return SIZE{std::max(1, static_cast<int>(picture.cx) * z + std::max(0, static_cast<int>(inner.cx - frame.x))),
+                std::max(1, static_cast<int>(picture.cy) * z)};
+}
+
+POINT MainWindow::zoomedFramePlace() const {
+    // Where the editor put it at 100 %, moved in to show whole beside whichever scroll bars may show.
+    const RECT frame = ChildRect(this->frame());
+    const SIZE inner = clientWithoutBars();
+    const int mostX = static_cast<int>(inner.cx) - GetSystemMetrics(SM_CXVSCROLL) - (frame.right - frame.left);
+    const int mostY = static_cast<int>(inner.cy) - GetSystemMetrics(SM_CYHSCROLL) - (frame.bottom - frame.top);
+    return POINT{std::max(0, std::min(static_cast<int>(frameContent_.x), mostX)),
+                 std::max(0, std::min(static_cast<int>(frameContent_.y), mostY))};
+}
+
+void MainWindow::placeFrame() {
+    const POINT at = ZoomFactor(editor_.zoomPercent()) == 1 ? POINT{frameContent_.x - scrollX_, frameContent_.y - scrollY_}
+                                                             : zoomedFramePlace();
+    SetWindowPos(frame(), nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 int MainWindow::frameHeight() const {
@@ -637,11 +879,54 @@ void MainWindow::showDeleteDialog() {
     deleteDialog_->show();
 }
 
-void MainWindow::overlayChanged() { invalidateCanvas(); }
+void MainWindow::overlayChanged() {
+    invalidateCanvas();
+    updateCheckMarks();
+    if (entryList_) entryList_->refresh();
+}
 
-void MainWindow::zoomChanged(int /*oldPercent*/) { invalidateCanvas(); }
+void MainWindow::zoomChanged(int oldPercent) {
+    const int percent = editor_.zoomPercent();
+    RECT client;
+    GetClientRect(hwnd(), &client);
+    // The texture point under the cursor (Ctrl+wheel) or at the view's centre (the menu) stays.
+    const POINT anchor = zoomAnchor_.value_or(POINT{client.right / 2, client.bottom / 2});
+    const POINT from{scrollX_, scrollY_};
+    const SIZE picture = pictureSize();
+    const int z = ZoomFactor(percent);
+    // Twice: the scroll bars the new zoom shows or hides change the view the point is kept in.
+    for (int pass = 0; pass < 2; ++pass) {
+        GetClientRect(hwnd(), &client);
+        // The content reaches past the zoomed texture (the frame's room): the view counts as
+        // smaller by that much, so that the scroll is clamped to the content, not the texture.
+        const SIZE content = contentSize();
+        const int beyondX = static_cast<int>(content.cx) - static_cast<int>(picture.cx) * z;
+        const int beyondY = static_cast<int>(content.cy) - static_cast<int>(picture.cy) * z;
+        scrollX_ = ScrollKeepingPoint(anchor.x, from.x, oldPercent, percent, static_cast<int>(picture.cx),
+                                      client.right - beyondX);
+        scrollY_ = ScrollKeepingPoint(anchor.y, from.y, oldPercent, percent, static_cast<int>(picture.cy),
+                                      client.bottom - beyondY);
+        placeFrame();
+        updateScrollBars();
+    }
+    invalidateCanvas();
+}
 
-void MainWindow::showEntryList() {}
+void MainWindow::updateCheckMarks() {
+    HMENU bar = GetMenu(hwnd());
+    for (const ui::MenuDescription& menu : ui::MainMenuBar())
+        for (const ui::MenuItemDescription& item : menu.items) {
+            if (!item.checkable) continue;
+            const bool checked = item.command == ui::Command::ViewShowEntries && editor_.showEntries();
+            CheckMenuItem(bar, CommandId(item.command), MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
+        }
+}
+
+void MainWindow::showEntryList() {
+    if (!entryList_ || !entryList_->isOpen()) entryList_ = std::make_unique<EntryListWindow>(editor_, hwnd());
+    entryList_->refresh();
+    entryList_->show();
+}
 
 void MainWindow::showGamePreview() {}
 

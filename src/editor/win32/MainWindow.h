@@ -2,14 +2,17 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <functional>
 #include <map>
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "editor/EditorView.h"
 #include "editor/MappingEditor.h"
+#include "editor/win32/EntryListWindow.h"
 #include "editor/win32/Win32UserInteraction.h"
 #include "editor/win32/frmDelete.h"
 #include "platform/win32/Window.h"
@@ -17,6 +20,10 @@
 #include "ui/MenuDescription.h"
 
 namespace vantrel::win32 {
+
+// The accelerator table's entries for a shortcut of the menu description: one per key that types
+// it ("+" on its own key, with Shift, and on the keypad); none for an empty shortcut.
+std::vector<ACCEL> AcceleratorKeys(const ui::Shortcut& shortcut, WORD command);
 
 // The editor's document window: the canvas with the texture, the coordinate frame, and the menu
 // bar whose items run the editor's commands. The frame, its controls and the menu bar are
@@ -71,8 +78,12 @@ public:
     void setAvailableArea(const RECT& area) { availableArea_ = area; }
     // How far the canvas is scrolled, in pixels: the content point shown at the client's top left.
     POINT scrollPosition() const { return POINT{scrollX_, scrollY_}; }
-    // The scrolled content's size in pixels: the client area the window was fitted for.
-    SIZE contentSize() const { return SIZE{contentWidth_, contentHeight_}; }
+    // The scrolled content's size in pixels: at 100 % the client area the window was fitted for;
+    // zoomed, the zoomed texture and, to its right, room to scroll its last column out from under
+    // the coordinate frame, which then stays at its place in the window (see zoomedFramePlace).
+    SIZE contentSize() const;
+    // The entry list once View, Entry List has opened it (it may be hidden), otherwise null.
+    EntryListWindow* entryList() const { return entryList_.get(); }
 
     // EditorView
     std::string boxText(Box box) const override;
@@ -95,7 +106,22 @@ private:
     void buildFrame();
     void buildAccelerators();
     void onMouseDown(std::int16_t button, WPARAM keys, LPARAM position);
+    // Ctrl+wheel over the canvas: one zoom step about the texture point under the cursor.
+    bool onControlWheel(WPARAM wParam, LPARAM lParam);
     void paint(HDC dc, const RECT& area);
+    // The canvas's texels that fall in the area (client coordinates), each as a z x z square, into
+    // a 32-bit top-down buffer of the area's size; drawn receives the zoomed texture's rectangle.
+    void paintZoomedCanvas(std::uint32_t* buffer, const RECT& area, RECT& drawn);
+    // The overlay's outlines and names over the canvas, those the area shows only.
+    void paintOverlay(HDC dc, const RECT& area);
+    // The part of the canvas the zoom shows: the texture (nothing before one is open).
+    SIZE pictureSize() const;
+    // The coordinate frame's place: at 100 % it scrolls with the canvas from where the editor put
+    // it; zoomed it stays at that place in the window, moved in as far as needed to show whole.
+    void placeFrame();
+    POINT zoomedFramePlace() const;
+    // The View menu's check marks follow the editor's state.
+    void updateCheckMarks();
     // Sets the window's outer size in pixels, or as much of it as the available area holds, and
     // keeps the window on that area.
     void fitWindow(int outerWidth, int outerHeight);
@@ -124,6 +150,14 @@ private:
     Font frameFont_;
     HACCEL accelerators_ = nullptr;
     std::unique_ptr<frmDelete> deleteDialog_;
+    std::unique_ptr<EntryListWindow> entryList_;
+    // The font of the overlay's names.
+    Font labelFont_;
+    // The frame's place in the content at 100 % (where the editor puts it), in pixels.
+    POINT frameContent_{0, 0};
+    // Where the next zoom change keeps the texture point (client coordinates); the view's centre
+    // when none is set.
+    std::optional<POINT> zoomAnchor_;
     double frameTopTwips_ = 0;
     // The scrolled content: the client area the window's fitted size gives, in pixels. Where the
     // window is smaller (a texture larger than the screen) the scroll bars reach the rest.

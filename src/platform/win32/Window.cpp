@@ -147,6 +147,8 @@ const wchar_t* ControlClassName(ui::ControlKind kind) {
             return L"COMBOBOX";
         case ui::ControlKind::Button:
             return L"BUTTON";
+        case ui::ControlKind::ListBox:
+            return L"LISTBOX";
         default:
             return nullptr;
     }
@@ -163,6 +165,9 @@ DWORD KindStyle(ui::ControlKind kind) {
             return WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST;
         case ui::ControlKind::Button:
             return WS_TABSTOP | BS_PUSHBUTTON;
+        case ui::ControlKind::ListBox:
+            // Exactly the described height: no rounding down to whole rows.
+            return WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT;
         default:
             return 0;
     }
@@ -177,7 +182,8 @@ HWND CreateControl(HWND parent, const ui::ControlDescription& control, int id, H
                    DWORD exStyle, const wchar_t* className) {
     const wchar_t* windowClass = className ? className : ControlClassName(control.kind);
     if (!windowClass) return nullptr;
-    if (control.kind == ui::ControlKind::TextBox) exStyle |= WS_EX_CLIENTEDGE;
+    if (control.kind == ui::ControlKind::TextBox || control.kind == ui::ControlKind::ListBox)
+        exStyle |= WS_EX_CLIENTEDGE;
     const ui::PixelRect place = ui::ToPixels(control.place, dpi);
     HWND child = CreateWindowExW(exStyle, windowClass, Utf8ToWide(control.text).c_str(),
                                  WS_CHILD | WS_VISIBLE | KindStyle(control.kind) | style, place.left, place.top,

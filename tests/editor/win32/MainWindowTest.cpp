@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 #include <vector>
@@ -85,6 +86,7 @@ TEST_F(MainWindowTest, MenuTreeAndAcceleratorsAgree) {
     std::vector<ACCEL> table(64);
     table.resize(static_cast<std::size_t>(CopyAcceleratorTableW(window.accelerators(), table.data(), 64)));
     std::size_t shortcuts = 0;
+    std::vector<WORD> withShortcut;
 
     for (std::size_t m = 0; m < menus.size(); ++m) {
         wchar_t caption[64] = {};
@@ -110,23 +112,31 @@ TEST_F(MainWindowTest, MenuTreeAndAcceleratorsAgree) {
             EXPECT_EQ(CommandFromId(static_cast<WORD>(info.wID)), item.command) << item.name;
             EXPECT_FALSE(info.fState & (MFS_DISABLED | MFS_CHECKED)) << item.name;
 
-            const ACCEL* accel = nullptr;
-            for (const ACCEL& a : table)
-                if (a.cmd == info.wID) accel = &a;
-            if (item.shortcut.empty()) {
-                EXPECT_EQ(accel, nullptr) << "a shortcut not shown in the menu: " << item.name;
-                continue;
-            }
-            ++shortcuts;
-            ASSERT_NE(accel, nullptr) << "a shortcut shown but not in the table: " << item.name;
+            // The shown shortcut with exactly its modifiers; letters and digits on their own key
+            // ("+", "-" and the alternates are pressed in ZoomOverlayTest).
             const bool control = item.shortcut.modifiers & ui::Shortcut::kCtrl;
             const bool shift = item.shortcut.modifiers & ui::Shortcut::kShift;
             const bool alt = item.shortcut.modifiers & ui::Shortcut::kAlt;
-            EXPECT_EQ(accel->fVirt, FVIRTKEY | (control ? FCONTROL : 0) | (shift ? FSHIFT : 0) | (alt ? FALT : 0));
-            if (item.shortcut.key < 0x80) EXPECT_EQ(accel->key, item.shortcut.key) << item.name;
+            const BYTE flags = FVIRTKEY | (control ? FCONTROL : 0) | (shift ? FSHIFT : 0) | (alt ? FALT : 0);
+            bool inTable = false;
+            for (const ACCEL& a : table)
+                if (a.cmd == info.wID && a.fVirt == flags) {
+                    const bool ownKey = item.shortcut.key >= '0' && item.shortcut.key <= 'Z';
+                    inTable = inTable || !ownKey || a.key == item.shortcut.key;
+                }
+            if (item.shortcut.empty()) {
+                EXPECT_TRUE(item.alternate.empty()) << item.name;
+                continue;
+            }
+            ++shortcuts;
+            withShortcut.push_back(static_cast<WORD>(info.wID));
+            EXPECT_TRUE(inTable) << "a shortcut shown but not in the table: " << item.name;
         }
     }
-    EXPECT_EQ(table.size(), shortcuts) << "nothing but the menus' shortcuts";
+    ASSERT_GT(shortcuts, 0u);
+    for (const ACCEL& a : table)
+        EXPECT_NE(std::find(withShortcut.begin(), withShortcut.end(), a.cmd), withShortcut.end())
+            << "a key for an item that shows no shortcut: " << a.cmd;
 }
 
 TEST_F(MainWindowTest, ShortcutsWorkWhileACoordinateBoxHasTheFocus) {

@@ -86,17 +86,19 @@ HWND PressAt(HWND topLevel, POINT client, UINT buttonMessage, WPARAM buttonData)
     return target;
 }
 
-void PressKey(HWND target, UINT virtualKey, bool control) {
+void PressKey(HWND target, UINT virtualKey, bool control, bool shift) {
     BYTE keys[256];
     GetKeyboardState(keys);
     keys[VK_CONTROL] = keys[VK_LCONTROL] = control ? 0x80 : 0;
-    keys[VK_SHIFT] = keys[VK_LSHIFT] = keys[VK_RSHIFT] = 0;
+    keys[VK_SHIFT] = keys[VK_LSHIFT] = shift ? 0x80 : 0;
+    keys[VK_RSHIFT] = 0;
     SetKeyboardState(keys);
     const UINT scan = MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC);
     PostMessageW(target, WM_KEYDOWN, virtualKey, 1 | (static_cast<LPARAM>(scan) << 16));
     PostMessageW(target, WM_KEYUP, virtualKey, 1 | (static_cast<LPARAM>(scan) << 16) | (3LL << 30));
     PumpFor(30);
     keys[VK_CONTROL] = keys[VK_LCONTROL] = 0;
+    keys[VK_SHIFT] = keys[VK_LSHIFT] = 0;
     SetKeyboardState(keys);
 }
 

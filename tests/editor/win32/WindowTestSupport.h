@@ -39,8 +39,8 @@ SIZE TextExtent(HWND control, const std::wstring& text);
 // Returns that window.
 HWND PressAt(HWND topLevel, POINT client, UINT buttonMessage, WPARAM buttonData = 0);
 
-// Posts a key to the window with the focus and lets the loop handle it, with Ctrl held or not.
-void PressKey(HWND target, UINT virtualKey, bool control = false);
+// Posts a key to the window with the focus and lets the loop handle it, with Ctrl and Shift held or not.
+void PressKey(HWND target, UINT virtualKey, bool control = false, bool shift = false);
 
 // Answers the next modal dialog of this thread whose caption is `title` (any, when empty): when it shows, `act` runs
 // on it. A dialog still open three seconds after that is cancelled, so a broken test fails
