@@ -211,6 +211,17 @@ std::vector<ModderCase> ModderCases() {
          "@/Mod/Data/INI/MappedImages/HandCreated/A.ini:2: warning: texture 'b.tga' not found; " + kLooked + "\n"
          "@/Mod/Data/INI/MappedImages/HandCreated/A.ini:8: warning: texture 'c.tga' not found; " + kLooked + "\n" +
              kNoGame + "vantrel-check: A not cut: texture not found\nvantrel-check: C not cut: texture not found\n"},
+        {"OnePixelIsOnePixel",
+         {{"Mod/Data/INI/MappedImages/HandCreated/A.ini",
+           "MappedImage A\r\n Texture = a.tga\r\n TextureWidth = 5\r\n TextureHeight = 2\r\n"
+           " Coords = Left:0 Top:0 Right:5 Bottom:2\r\nEnd\r\n"},
+          {"Mod/Art/Textures/a.tga", test::MakeTarga32(5, 2, test::DistinctColor, [](int, int) { return 255; })}},
+         {"lint", "@/Mod"}, 0,
+         "@/Mod/Data/INI/MappedImages/HandCreated/A.ini:2: warning: the game draws texture '@/Mod/Art/Textures/a.tga' "
+         "otherwise than the file means it: its rows are 20 bytes long, not a multiple of 16, and the game turns the "
+         "picture upright 16 bytes at a time: the last 4 bytes of every row (1 pixel) stay upside down at the right "
+         "edge\n",
+         "vantrel-check: 1 INI file read, 1 image, 0 errors, 1 warning\n"},
         {"ABackslashPathThatExistsWithSlashes", {{"Mod/Data/INI/MappedImages/HandCreated/A.ini", kIni}},
          {"lint", "@\\Mod"}, 2, "",
          "vantrel-check: no such file or folder: @\\Mod (paths use / on Linux; did you mean @/Mod?)\n"
