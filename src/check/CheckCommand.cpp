@@ -50,7 +50,8 @@ constexpr const char* kRenderExitNote =
     "Exit status: 0 when the picture was written and the reader reported nothing, 1 otherwise, 2 on bad usage.";
 constexpr const char* kReadNote =
     "What is read, and in which order: a folder holding Data/INI/MappedImages or Art/Textures (any letter "
-    "case) is the root of a mod or of the game, and from it and from the --game folders the files the game "
+    "case), or holding .big archives and no .ini file, is the root of a mod or of the game, and a .big file "
+    "named is read as one of the mod's archives; from these and from the --game folders the files the game "
     "loads are read: <user data>/INI/MappedImages (with --user-data, when it holds .ini files), then "
     "Data/INI/MappedImages/TextureSize_512, then Data/INI/MappedImages/HandCreated, each with its subfolders, "
     "and nothing else. A file is taken from the mod's loose files first, then the game folder's loose files, "
@@ -59,7 +60,8 @@ constexpr const char* kReadNote =
     "are looked for in Data/<language>/Art/Textures, then Art/Textures, the same way, then in "
     "<user data>/Textures, then (a .tga) in <user data>/MapPreviews, then in each --textures folder in the "
     "order given; the original game looks in Data/<language>/Art/Textures last, after MapPreviews. "
-    "Any other folder is read as a plain folder of INI files, and files are read as given, after the game's.";
+    "Any other folder is read as a plain folder of INI files, and files are read as given, after the game's. "
+    "With a mod, nothing inside the game's own files and archives is reported.";
 
 constexpr const char* kSeverityNote =
     "An error is something that stops the game at start-up; a warning is something the game accepts but "
@@ -548,7 +550,7 @@ int RunCheckCommand(int argc, const char* const* argv, std::ostream& out, std::o
                 "file:line: error|warning: text, then one summary line on standard error. All files go into one "
                 "collection, as in the game, so names merged across files are found.");
     lint->add_option("ROOT_FILE_OR_FOLDER", lintPaths,
-                     "Root of a mod or of the game, INI files, folders of INI files");
+                     "Root of a mod or of the game, a mod's .big archives, INI files, folders of INI files");
     AddSourceOptions(lint, lintSources);
     lint->add_flag("--json", lintJson,
                    "Print each finding as one JSON object per line (file names that are not UTF-8 keep their bytes, "
