@@ -252,7 +252,7 @@ TEST_P(ModderCaseTest, GivesExactlyThisOutput) {
         return text;
     };
     std::vector<std::string> arguments;
-    for (const auto& argument : c.arguments) arguments.push_back(place(argument, false));
+    for (const auto& argument : c.arguments) arguments.push_back(place(argument, !c.linuxOnly));
     const CommandRun run = Check(arguments);
     EXPECT_EQ(run.status, c.status);
     EXPECT_EQ(run.out, place(c.out, !c.linuxOnly));

@@ -88,7 +88,8 @@ TEST(CheckWindowsPaths, EveryFormOfAModsPathReadsTheSameFilesAndFindsTheTexture)
                      test::MakeBig({{"Data\\INI\\MappedImages\\HandCreated\\Tank.ini",
                                      "MappedImage Tank\r\n Texture = Icons.tga\r\n TextureWidth = 8\r\n TextureHeight = 8\r\n"
                                      " Coords = Left:0 Top:0 Right:8 Bottom:8\r\nEnd\r\n"},
-                                    {"Art\\Textures\\Icons.tga", test::MakeTarga24(8, 8, test::DistinctColor)}}));
+                                    {"Art\\Textures\\Icons.tga",
+                                     test::MakeTarga24(8, 8, test::DistinctColor, test::RowOrder::TopDown)}}));
     for (const auto& argument : {Utf8(archived), Utf8(archived / L"\u03a9.big")}) {
         const CommandRun run = Check({"lint", argument});
         EXPECT_EQ(run.status, 0) << run.out << run.err;
