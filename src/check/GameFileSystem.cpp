@@ -233,6 +233,7 @@ std::string GameFileSystem::describePlaces(const std::vector<std::string>& gameP
             if (open.fromGame == fromGame) names.push_back(Quoted(open.archive->file().filename().string()));
     std::string text = JoinedList(paths, conjunction);
     if (!folders.empty()) text += " of " + JoinedList(folders, conjunction);
+    if (folders.empty() && names.empty()) text += ", with no folder and no archive that could be read";
     if (!names.empty()) {
         const std::size_t more = names.size() > kNamed + 1 ? names.size() - kNamed : 0;
         std::string named;

@@ -181,6 +181,12 @@ std::vector<ModderCase> ModderCases() {
          "vantrel-check: 0 INI files read, 0 images, 0 errors, 0 warnings\n"
          "vantrel-check: nothing was read: no .ini file in Data/INI/MappedImages/TextureSize_512 or "
          "Data/INI/MappedImages/HandCreated of '@/Mod', or in 1 archive ('Music.big')\n"},
+        {"AnArchiveNamedThatIsNoArchiveIsNotReadAsIni", {{"Mod.big", "hello\r\n"}}, {"lint", "@/Mod.big"}, 3,
+         "@/Mod.big: warning: not a .big archive: it starts with 'hell' at offset 0x0, not 'BIGF'; the check goes on "
+         "without this archive\n",
+         "vantrel-check: 0 INI files read, 0 images, 0 errors, 1 warning\n"
+         "vantrel-check: nothing was read: no .ini file in Data/INI/MappedImages/TextureSize_512 or "
+         "Data/INI/MappedImages/HandCreated, with no folder and no archive that could be read\n"},
         {"NothingInTheGamesOwnArchivesIsReported",
          {{"Mod/Data/INI/MappedImages/HandCreated/A.ini", kIni}, {"Mod/Art/Textures/a.tga", tga},
           {"Game/INIZH.big", MakeBig({{longPath, ""}, {kHandCreated + "G.ini", "MappedImage A\r\n Texture = gone.tga\r\nEnd\r\n"}})},
