@@ -6,6 +6,8 @@
 #include <cstring>
 #include <fstream>
 
+#include "check/FolderWalk.h"
+
 namespace vantrel::check {
 
 namespace {
@@ -46,8 +48,10 @@ std::string Printable(std::string_view bytes) {
 BigOpenResult BigArchive::Open(const std::filesystem::path& file) {
     BigOpenResult result;
     std::error_code error;
-    const std::uintmax_t fileSize = std::filesystem::file_size(file, error);
-    std::ifstream in(file, std::ios::binary);
+    // Through the long-path form on Windows, as the folder walk that found the archive.
+    const std::filesystem::path systemPath = SystemPath(file);
+    const std::uintmax_t fileSize = std::filesystem::file_size(systemPath, error);
+    std::ifstream in(systemPath, std::ios::binary);
     if (error || !in) {
         result.problems.push_back({"cannot open the archive: " + (error ? error.message() : std::string(std::strerror(errno)))});
         return result;
@@ -78,8 +82,9 @@ BigOpenResult BigArchive::Open(const std::filesystem::path& file) {
     // Every entry takes at least 9 bytes (offset, size, a path of at least its NUL). The game
     // reads on past the end of the file, its path loop looking for a NUL that never comes.
     if (count > (fileSize - kTableStart) / 9) {
-        result.problems.push_back({"the entry count at offset 0x8 says " + std::to_string(count) +
-                                       " entries, more than the " + std::to_string(fileSize) +
+        result.problems.push_back({"the entry count at offset 0x8 says " +
+                                       std::to_string(count) + (count == 1 ? " entry" : " entries") + ", more than the " +
+                                       std::to_string(fileSize) +
                                        "-byte file can hold; the game reads past its end",
                                    true});
         return result;
@@ -130,7 +135,8 @@ BigOpenResult BigArchive::Open(const std::filesystem::path& file) {
         if (std::uintmax_t{entry.offset} + entry.size > fileSize)
             result.problems.push_back({"entry '" + Printable(entry.path) + "' (table offset " + Hex(entryAt) +
                                        ") says its data lie at offset " + Hex(entry.offset) + " for " +
-                                       std::to_string(entry.size) + " bytes, past the end of the " +
+                                       std::to_string(entry.size) + (entry.size == 1 ? " byte" : " bytes") +
+                                       ", past the end of the " +
                                        std::to_string(fileSize) + "-byte file"});
         archive->entries_.push_back(std::move(entry));
     }
@@ -143,7 +149,7 @@ std::optional<std::string> BigArchive::read(const BigEntry& entry, std::string* 
         *problem = "its data at offset " + Hex(entry.offset) + " run past the end of " + file_.string();
         return std::nullopt;
     }
-    std::ifstream in(file_, std::ios::binary);
+    std::ifstream in(SystemPath(file_), std::ios::binary);
     if (!in) {
         *problem = "cannot open " + file_.string() + ": " + std::strerror(errno);
         return std::nullopt;

@@ -50,7 +50,8 @@ constexpr const char* kRenderExitNote =
     "Exit status: 0 when the picture was written and the reader reported nothing, 1 otherwise, 2 on bad usage.";
 constexpr const char* kReadNote =
     "What is read, and in which order: a folder holding Data/INI/MappedImages or Art/Textures (any letter "
-    "case) is the root of a mod or of the game, and from it and from the --game folders the files the game "
+    "case), or holding .big archives and no .ini file, is the root of a mod or of the game, and a .big file "
+    "named is read as one of the mod's archives; from these and from the --game folders the files the game "
     "loads are read: <user data>/INI/MappedImages (with --user-data, when it holds .ini files), then "
     "Data/INI/MappedImages/TextureSize_512, then Data/INI/MappedImages/HandCreated, each with its subfolders, "
     "and nothing else. A file is taken from the mod's loose files first, then the game folder's loose files, "
@@ -59,7 +60,8 @@ constexpr const char* kReadNote =
     "are looked for in Data/<language>/Art/Textures, then Art/Textures, the same way, then in "
     "<user data>/Textures, then (a .tga) in <user data>/MapPreviews, then in each --textures folder in the "
     "order given; the original game looks in Data/<language>/Art/Textures last, after MapPreviews. "
-    "Any other folder is read as a plain folder of INI files, and files are read as given, after the game's.";
+    "Any other folder is read as a plain folder of INI files, and files are read as given, after the game's. "
+    "With a mod, nothing inside the game's own files and archives is reported.";
 
 constexpr const char* kSeverityNote =
     "An error is something that stops the game at start-up; a warning is something the game accepts but "
@@ -101,12 +103,30 @@ fs::path ArgumentPath(const std::string& text) {
 #endif
 }
 
+// "no such file or folder", with a word on separators where a '\' may be the reason.
+std::string NoSuchPath(const std::string& text) {
+    std::string message = "no such file or folder: " + text;
+#ifndef _WIN32
+    if (text.find('\\') != std::string::npos) {
+        std::string slashed = text;
+        std::replace(slashed.begin(), slashed.end(), '\\', '/');
+        message += KindOf(slashed) != PathKind::Missing ? " (paths use / on Linux; did you mean " + slashed + "?)"
+                                                        : " (paths use / on Linux, not \\)";
+    }
+#endif
+    return message;
+}
+
 void RequireFolder(const std::string& option, const std::string& path) {
-    if (KindOf(ArgumentPath(path)) != PathKind::Folder) throw UsageError{option + ": not a folder: " + path};
+    const PathKind kind = KindOf(ArgumentPath(path));
+    if (kind == PathKind::Missing) throw UsageError{option + ": " + NoSuchPath(path)};
+    if (kind != PathKind::Folder) throw UsageError{option + ": not a folder: " + path};
 }
 
 void RequireFile(const std::string& path) {
-    if (KindOf(ArgumentPath(path)) != PathKind::File) throw UsageError{"not a file: " + path};
+    const PathKind kind = KindOf(ArgumentPath(path));
+    if (kind == PathKind::Missing) throw UsageError{NoSuchPath(path)};
+    if (kind != PathKind::File) throw UsageError{"not a file: " + path};
 }
 
 bool SavePng(const Picture& image, const fs::path& path, std::ostream& err) {
@@ -154,8 +174,9 @@ std::optional<TextureSearch> MakeTextureSearch(const SourceOptions& options, con
     return TextureSearch(std::move(places));
 }
 
-// The files and folders of the command line as the game would read them: roots of a mod and
-// --game folders through the game's file system, other folders and files as given.
+// The files and folders of the command line as the game would read them: roots of a mod (also
+// one shipped as .big archives only), .big files and --game folders through the game's file
+// system, other folders and files as given.
 class Reading {
 public:
     Reading(const std::vector<std::string>& arguments, const SourceOptions& options) {
@@ -168,18 +189,21 @@ public:
         for (const auto& text : arguments) {
             const fs::path argument = ArgumentPath(text);
             const PathKind kind = KindOf(argument);
-            if (kind == PathKind::Missing) throw UsageError{"no such file or folder: " + text};
-            if (kind == PathKind::Folder && IsGameRoot(argument))
+            if (kind == PathKind::Missing) throw UsageError{NoSuchPath(text)};
+            if (kind == PathKind::Folder && (IsGameRoot(argument) || HoldsArchivesOnly(argument)))
                 folders.mods.emplace_back(argument);
+            else if (kind == PathKind::File && IsArchiveName(argument))
+                folders.archives.emplace_back(argument);  // read as the game reads an archive, never as INI text
             else
                 plain.emplace_back(argument);
         }
         for (const auto& game : options.games) folders.games.emplace_back(ArgumentPath(game));
-        if (!folders.mods.empty() || !folders.games.empty() || !options.userData.empty()) {
+        if (!folders.mods.empty() || !folders.archives.empty() || !folders.games.empty() || !options.userData.empty()) {
             game_ = std::make_unique<GameFileSystem>(folders);
             std::optional<fs::path> userData;
             if (!options.userData.empty()) userData = ArgumentPath(options.userData);
             files_ = MappedImageFilesInGameOrder(*game_, userData);
+            if (userData) userIniFolder_ = *userData / "INI" / "MappedImages";
         }
         std::set<fs::path> seen;
         for (const auto& file : files_)
@@ -201,7 +225,16 @@ public:
                         break;
                     }
                 }
-                for (const auto& file : IniFilesInGameOrder(path)) addPlain(file);
+                const auto iniFiles = IniFilesInGameOrder(path);
+                if (iniFiles.empty())
+                    // Nothing to read: say why, an empty folder apart from one that is no mod.
+                    nothingIn_.push_back(FilesUnder(path).empty()
+                                             ? Quoted(path.string()) + " is empty"
+                                             : Quoted(path.string()) +
+                                                   " holds no .ini file and is not a mod's root (a folder holding " +
+                                                   DisplayGamePath("Data\\INI\\MappedImages") + ", " +
+                                                   DisplayGamePath("Art\\Textures") + " or .big archives)");
+                for (const auto& file : iniFiles) addPlain(file);
             } else
                 addPlain(path);
         }
@@ -219,6 +252,20 @@ public:
         return game_ && game_->kind() == GameKind::Generals ? GameTargaFlavour::Generals : GameTargaFlavour::ZeroHour;
     }
 
+    // Where INI files were looked for and none found, when nothing was read.
+    std::string whereNothingWasFound() const {
+        std::vector<std::string> places;
+        if (userIniFolder_) places.push_back("no .ini file in " + Quoted(userIniFolder_->string()));
+        if (game_)
+            places.push_back("no .ini file in " + game_->describePlaces({"Data\\INI\\MappedImages\\TextureSize_512",
+                                                                         "Data\\INI\\MappedImages\\HandCreated"},
+                                                                        "or"));
+        places.insert(places.end(), nothingIn_.begin(), nothingIn_.end());
+        std::string text;
+        for (const auto& place : places) text += (text.empty() ? "" : "; ") + place;
+        return text.empty() ? "no INI file could be read" : text;
+    }
+
 private:
     static fs::path Identity(const fs::path& path) {
         std::error_code error;
@@ -230,15 +277,26 @@ private:
     std::vector<GameFile> files_;
     std::optional<TextureSearch> textures_;
     std::vector<std::pair<fs::path, fs::path>> insideRoot_;
+    std::optional<fs::path> userIniFolder_;
+    std::vector<std::string> nothingIn_;  // plain folders that hold nothing to read, and why
 };
 
-// Reads what the reading names into the linter, damaged archives first.
-void ReadInto(Linter& linter, const Reading& reading) {
+// Reads what the reading names into the linter, damaged archives first. What is wrong with the
+// game's own archives is not the mod's to mend and is no finding; an archive of the game that
+// cannot be read at all is noted, since what it holds is then missing from the check.
+void ReadInto(Linter& linter, const Reading& reading, std::ostream& err) {
     if (reading.game())
-        for (const auto& problem : reading.game()->problems())
+        for (const auto& problem : reading.game()->problems()) {
+            if (problem.fromGame) {
+                if (problem.leftOut)
+                    err << "vantrel-check: note: the game's own archive " << problem.archive.string()
+                        << " is not read (" << problem.text << "); what it holds is missing from this check\n";
+                continue;
+            }
             linter.addFileProblem(problem.archive.string(), problem.stopsTheGame ? Severity::Error : Severity::Warning,
-                                  problem.leftOut ? problem.text + "; the rest of the files are read without it"
+                                  problem.leftOut ? problem.text + "; the check goes on without this archive"
                                                   : problem.text);
+        }
     for (const auto& file : reading.iniFiles()) {
         std::string problem;
         if (const auto bytes = file.read(&problem))
@@ -248,6 +306,15 @@ void ReadInto(Linter& linter, const Reading& reading) {
     }
 }
 
+// Once a run: textures were not found, and the game's archives, where most retail textures lie,
+// were not searched.
+void NoteTexturesNotFound(const Linter& linter, const SourceOptions& sources, std::ostream& err) {
+    if (!sources.games.empty() || linter.texturesNotFound() == 0) return;
+    err << "vantrel-check: note: " << CountOf(linter.texturesNotFound(), "texture was", "textures were")
+        << " not found, and the game's own archives were not searched: give the installed game's folder with "
+           "--game <folder> (Zero Hour's, then the original game's) to look in them too\n";
+}
+
 LintOptions MakeLintOptions(const Reading& reading) {
     LintOptions options;
     options.textures = reading.textures();
@@ -255,17 +322,13 @@ LintOptions MakeLintOptions(const Reading& reading) {
     return options;
 }
 
-std::string Plural(std::size_t count, const char* one, const char* many) {
-    return std::to_string(count) + " " + (count == 1 ? one : many);
-}
-
 // The one line on standard error that closes a lint run.
 void PrintSummary(const Linter& linter, const std::vector<Finding>& findings, std::ostream& err) {
     const auto errors = static_cast<std::size_t>(
         std::count_if(findings.begin(), findings.end(), [](const Finding& f) { return f.severity == Severity::Error; }));
-    err << "vantrel-check: " << Plural(linter.filesRead(), "INI file", "INI files") << " read, "
-        << Plural(linter.images().images().size(), "image", "images") << ", " << Plural(errors, "error", "errors")
-        << ", " << Plural(findings.size() - errors, "warning", "warnings") << "\n";
+    err << "vantrel-check: " << CountOf(linter.filesRead(), "INI file", "INI files") << " read, "
+        << CountOf(linter.images().images().size(), "image", "images") << ", " << CountOf(errors, "error", "errors")
+        << ", " << CountOf(findings.size() - errors, "warning", "warnings") << "\n";
 }
 
 int RunLint(const std::vector<std::string>& paths, const SourceOptions& sources, bool json, std::ostream& out,
@@ -277,12 +340,13 @@ int RunLint(const std::vector<std::string>& paths, const SourceOptions& sources,
         err << "vantrel-check: note: " << folder.string() << " is read as a plain folder, every subfolder in path "
             << "order; give the mod's root " << root.string() << " to read only what the game reads, in its order\n";
     Linter linter(MakeLintOptions(reading));
-    ReadInto(linter, reading);
+    ReadInto(linter, reading, err);
     const auto findings = linter.finish();
     for (const auto& finding : findings) out << (json ? FindingAsJsonLine(finding) : FormatFinding(finding)) << "\n";
+    NoteTexturesNotFound(linter, sources, err);
     PrintSummary(linter, findings, err);
     if (linter.filesRead() == 0) {
-        err << "vantrel-check: nothing was read: no INI file was found where the game would look\n";
+        err << "vantrel-check: nothing was read: " << reading.whereNothingWasFound() << "\n";
         return kExitNothingRead;
     }
     return HasErrors(findings) ? kExitFound : kExitOk;
@@ -292,16 +356,17 @@ int RunLint(const std::vector<std::string>& paths, const SourceOptions& sources,
 // found where the game finds it.
 class FileCutter {
 public:
-    FileCutter(const std::string& file, const SourceOptions& sources, std::uint32_t background)
+    FileCutter(const std::string& file, const SourceOptions& sources, std::uint32_t background, std::ostream& err)
         : reading_(WithEnclosingRoot(file), sources), cutter_(background, reading_.flavour()), linter_(MakeLintOptions(reading_)) {
         if (!reading_.textures())
             throw UsageError{"no textures to cut from: give --textures or --game, or a file inside a mod folder "
                              "(one holding Data/INI/MappedImages or Art/Textures)"};
-        ReadOnly(file);
+        ReadOnly(file, err);
         findings_ = linter_.finish();
     }
 
     const std::vector<Finding>& findings() const { return findings_; }
+    const Linter& linter() const { return linter_; }
     std::vector<CutImage> cutAll() {
         std::vector<CutImage> images;
         for (const auto& image : linter_.images().images())
@@ -315,8 +380,8 @@ private:
         std::vector<std::string> arguments;
         std::error_code error;
         const PathKind kind = KindOf(ArgumentPath(file));
-        if (kind == PathKind::Missing) throw UsageError{"no such file or folder: " + file};
-        if (kind == PathKind::Folder) return {file};
+        if (kind == PathKind::Missing) throw UsageError{NoSuchPath(file)};
+        if (kind == PathKind::Folder || (kind == PathKind::File && IsArchiveName(ArgumentPath(file)))) return {file};
         const fs::path absolute = fs::absolute(ArgumentPath(file), error);
         for (fs::path folder = absolute.parent_path(); !folder.empty() && folder != folder.root_path();
              folder = folder.parent_path()) {
@@ -328,10 +393,10 @@ private:
         return arguments;
     }
 
-    // A file is linted alone, as before; a root brings all the game loads from it.
-    void ReadOnly(const std::string& file) {
-        if (KindOf(ArgumentPath(file)) == PathKind::Folder) {
-            ReadInto(linter_, reading_);
+    // A file is linted alone, as before; a root or an archive brings all the game loads from it.
+    void ReadOnly(const std::string& file, std::ostream& err) {
+        if (KindOf(ArgumentPath(file)) == PathKind::Folder || IsArchiveName(ArgumentPath(file))) {
+            ReadInto(linter_, reading_, err);
             for (const auto& read : reading_.iniFiles()) anyModFile_ = anyModFile_ || !read.fromGame;
             return;
         }
@@ -382,19 +447,24 @@ void ReportFindings(const std::vector<Finding>& findings, std::ostream& err) {
     for (const auto& finding : findings) err << FormatFinding(finding) << "\n";
 }
 
+void ReportNotCut(const CutImage& cut, std::ostream& err) {
+    err << "vantrel-check: " << cut.image->name << " not cut: " << cut.problem << "\n";
+}
+
 int RunCrop(const std::string& file, const SourceOptions& sources, const std::string& outDir,
             std::uint32_t background, std::ostream& out, std::ostream& err) {
     std::error_code error;
     fs::create_directories(ArgumentPath(outDir), error);
     if (KindOf(ArgumentPath(outDir)) != PathKind::Folder) throw UsageError{"--out: cannot create the folder " + outDir};
 
-    FileCutter cutter(file, sources, background);
+    FileCutter cutter(file, sources, background, err);
     ReportFindings(cutter.findings(), err);
+    NoteTexturesNotFound(cutter.linter(), sources, err);
     bool allWritten = true;
     std::set<std::string> usedNames;
     for (const auto& cut : cutter.cutAll()) {
         if (cut.picture.isNull()) {
-            err << "vantrel-check: " << cut.image->name << " not cut: " << cut.problem << "\n";
+            ReportNotCut(cut, err);
             allWritten = false;
             continue;
         }
@@ -411,12 +481,17 @@ int RunCrop(const std::string& file, const SourceOptions& sources, const std::st
 
 int RunSheet(const std::string& file, const SourceOptions& sources, const std::string& output,
              std::uint32_t background, std::ostream& err) {
-    FileCutter cutter(file, sources, background);
+    FileCutter cutter(file, sources, background, err);
     ReportFindings(cutter.findings(), err);
+    NoteTexturesNotFound(cutter.linter(), sources, err);
     std::vector<SheetEntry> entries;
     bool allCut = true;
     for (auto& cut : cutter.cutAll()) {
-        if (cut.picture.isNull()) allCut = false;
+        if (cut.picture.isNull()) {
+            // The sheet shows an empty cell with the reason; standard error names it as crop does.
+            ReportNotCut(cut, err);
+            allCut = false;
+        }
         entries.push_back({cut.image->name, std::move(cut.picture), cut.problem});
     }
     if (!SavePng(RenderSheet(entries).image, ArgumentPath(output), err)) return kExitFound;
@@ -475,7 +550,7 @@ int RunCheckCommand(int argc, const char* const* argv, std::ostream& out, std::o
                 "file:line: error|warning: text, then one summary line on standard error. All files go into one "
                 "collection, as in the game, so names merged across files are found.");
     lint->add_option("ROOT_FILE_OR_FOLDER", lintPaths,
-                     "Root of a mod or of the game, INI files, folders of INI files");
+                     "Root of a mod or of the game, a mod's .big archives, INI files, folders of INI files");
     AddSourceOptions(lint, lintSources);
     lint->add_flag("--json", lintJson,
                    "Print each finding as one JSON object per line (file names that are not UTF-8 keep their bytes, "

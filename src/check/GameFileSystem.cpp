@@ -6,6 +6,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "check/Finding.h"
 #include "check/FolderWalk.h"
 #include "check/GameIniTokens.h"
 
@@ -102,7 +103,7 @@ GameFileSystem::GameFileSystem(const GameFolders& folders) {
         loose_.push_back({LooseFolder(folders.games.front()), true});
         gameFolder.emplace_back(folders.games.front(), true);
     }
-    openArchives(gameFolder);
+    openArchives(gameFolder, folders.archives);
     for (std::size_t i = 1; i < folders.games.size(); ++i) openArchives({{folders.games[i], true}});
     if (!folders.games.empty()) kind_ = DetectGameKind(folders.games.front());
 }
@@ -124,7 +125,8 @@ std::size_t GameFileSystem::looseFileCount() const {
     return count;
 }
 
-void GameFileSystem::openArchives(const std::vector<std::pair<fs::path, bool>>& folders) {
+void GameFileSystem::openArchives(const std::vector<std::pair<fs::path, bool>>& folders,
+                                  const std::vector<fs::path>& files) {
     struct Found {
         std::string key;
         fs::path path;
@@ -138,12 +140,16 @@ void GameFileSystem::openArchives(const std::vector<std::pair<fs::path, bool>>& 
             if (key.size() > 4 && key.ends_with(".big")) found.push_back({std::move(key), path, fromGame});
         }
     }
+    // An archive named on its own sorts by its name, as it would in the game's folder.
+    for (const auto& file : files) found.push_back({GameKey(file.filename().string()), file, false});
     // In path order without regard to case; the same name in two folders keeps the folders' order.
     std::stable_sort(found.begin(), found.end(), [](const Found& a, const Found& b) { return a.key < b.key; });
     for (const auto& archiveFile : found) {
         BigOpenResult opened = BigArchive::Open(archiveFile.path);
-        for (const auto& problem : opened.problems)
-            problems_.push_back({archiveFile.path, problem.text, problem.stopsTheGame, !opened.archive});
+        // Without an archive, the last problem is why; those before it concern single entries.
+        for (std::size_t i = 0; i < opened.problems.size(); ++i)
+            problems_.push_back({archiveFile.path, opened.problems[i].text, opened.problems[i].stopsTheGame,
+                                 !opened.archive && i + 1 == opened.problems.size(), archiveFile.fromGame});
         if (!opened.archive) continue;
         if (opened.archive->format() != BigFormat::Bigf) {
             // Win32BIGFileSystem::openArchiveFile compares the first four bytes with "BIGF" and
@@ -151,11 +157,11 @@ void GameFileSystem::openArchives(const std::vector<std::pair<fs::path, bool>>& 
             problems_.push_back({archiveFile.path,
                                  "the archive starts with 'BIG4' at offset 0x0; the game opens only archives that "
                                  "start with 'BIGF' and leaves this one out",
-                                 false, true});
+                                 false, true, archiveFile.fromGame});
             continue;
         }
-        archives_.push_back(std::move(opened.archive));
-        const BigArchive* archive = archives_.back().get();
+        archives_.push_back({std::move(opened.archive), archiveFile.fromGame});
+        const BigArchive* archive = archives_.back().archive.get();
         // Across archives the first opened keeps a path (ArchiveFileSystem::loadIntoDirectoryTree
         // without overwrite); within one archive ArchiveFile::addFile assigns its map entry by
         // name, so the last entry of a path wins.
@@ -193,6 +199,50 @@ std::optional<GameFile> GameFileSystem::find(std::string_view gamePath) const {
     const auto it = archived_.find(key);
     if (it == archived_.end()) return std::nullopt;
     return fileFor(it->second);
+}
+
+std::string DisplayGamePath(std::string gamePath) {
+    if (fs::path::preferred_separator != '\\') std::replace(gamePath.begin(), gamePath.end(), '\\', '/');
+    return gamePath;
+}
+
+std::string JoinedList(const std::vector<std::string>& items, const char* conjunction) {
+    std::string text;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        if (i > 0) text += i + 1 == items.size() ? std::string(" ") + conjunction + " " : std::string(", ");
+        text += items[i];
+    }
+    return text;
+}
+
+std::string CountOf(std::uintmax_t count, const char* one, const char* many) {
+    return std::to_string(count) + " " + (count == 1 ? one : many);
+}
+
+std::string GameFileSystem::describePlaces(const std::vector<std::string>& gamePaths, const char* conjunction) const {
+    // Game paths as this system writes paths.
+    std::vector<std::string> paths;
+    for (const auto& path : gamePaths) paths.push_back(DisplayGamePath(path));
+    std::vector<std::string> folders;
+    for (const auto& layer : loose_) folders.push_back(Quoted(layer.files.folder().string()));
+    // The user's archives first: they are the ones a modder looks for. A real game has dozens.
+    constexpr std::size_t kNamed = 4;
+    std::vector<std::string> names;
+    for (const bool fromGame : {false, true})
+        for (const auto& open : archives_)
+            if (open.fromGame == fromGame) names.push_back(Quoted(open.archive->file().filename().string()));
+    std::string text = JoinedList(paths, conjunction);
+    if (!folders.empty()) text += " of " + JoinedList(folders, conjunction);
+    if (folders.empty() && names.empty()) text += ", with no folder and no archive that could be read";
+    if (!names.empty()) {
+        const std::size_t more = names.size() > kNamed + 1 ? names.size() - kNamed : 0;
+        std::string named;
+        for (std::size_t i = 0; i < names.size() - more; ++i) named += (i > 0 ? ", " : "") + names[i];
+        if (more > 0) named += " and " + std::to_string(more) + " more";
+        text += std::string(folders.empty() ? " in " : std::string(", ") + conjunction + " in ") +
+                CountOf(archives_.size(), "archive", "archives") + " (" + named + ")";
+    }
+    return text;
 }
 
 std::vector<GameFile> GameFileSystem::iniFilesInGameOrder(std::string_view gameFolder) const {

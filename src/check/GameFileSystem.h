@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <map>
 #include <memory>
@@ -74,6 +75,9 @@ GameKind DetectGameKind(const std::filesystem::path& gameFolder);
 struct GameFolders {
     std::vector<std::filesystem::path> mods;   // searched first, in this order
     std::vector<std::filesystem::path> games;  // --game, in this order
+    // .big files named on their own: a mod's archives, opened with the mod folders' archives as
+    // if they lay in the game's folder.
+    std::vector<std::filesystem::path> archives = {};
 };
 
 class GameFileSystem {
@@ -85,13 +89,19 @@ public:
         std::filesystem::path archive;
         std::string text;  // names the offset where there is one
         bool stopsTheGame = false;  // see BigProblem
-        bool leftOut = false;       // the archive is not read at all
+        bool leftOut = false;       // this is why the archive is not read at all
+        bool fromGame = false;      // one of the game's own archives (from a --game folder)
     };
     const std::vector<Problem>& problems() const { return problems_; }
     std::size_t archiveCount() const { return archives_.size(); }
     std::size_t looseFileCount() const;
 
     std::optional<GameFile> find(std::string_view gamePath) const;
+
+    // Where find() looks for the given game paths, for a message: "A and B of 'Mod' and 'Game',
+    // and in 3 archives ('X.big', 'Y.big', 'Z.big')", with `conjunction` ("and", "or") between the
+    // last two of each list. The mods' archives are named before the game's, at most a few.
+    std::string describePlaces(const std::vector<std::string>& gamePaths, const char* conjunction) const;
 
     // The game of the first --game folder; Zero Hour, which mods mostly target, without one.
     GameKind kind() const { return kind_; }
@@ -111,16 +121,30 @@ private:
         const BigEntry* entry;
         bool fromGame;
     };
-    void openArchives(const std::vector<std::pair<std::filesystem::path, bool>>& folders);
+    void openArchives(const std::vector<std::pair<std::filesystem::path, bool>>& folders,
+                      const std::vector<std::filesystem::path>& files = {});
     GameFile fileFor(const Layer& layer, const std::filesystem::path& path) const;
     static GameFile fileFor(const ArchivedFile& archived);
 
+    struct OpenArchive {
+        std::unique_ptr<BigArchive> archive;
+        bool fromGame;
+    };
     std::vector<Layer> loose_;
-    std::vector<std::unique_ptr<BigArchive>> archives_;
+    std::vector<OpenArchive> archives_;
     std::map<std::string, ArchivedFile> archived_;  // by GameKey; the winning archive's entry
     std::vector<Problem> problems_;
     GameKind kind_ = GameKind::ZeroHour;
 };
+
+// A game path (with '\\' between names) as this system writes paths, for messages.
+std::string DisplayGamePath(std::string gamePath);
+
+// "a", "a and b", "a, b and c", with the conjunction given.
+std::string JoinedList(const std::vector<std::string>& items, const char* conjunction);
+
+// A count and its unit: "1 pixel", "2 pixels".
+std::string CountOf(std::uintmax_t count, const char* one, const char* many);
 
 // A loose file's bytes, whole; nullopt with *problem set when it cannot be read.
 std::optional<std::string> ReadWholeFile(const std::filesystem::path& path, std::string* problem);

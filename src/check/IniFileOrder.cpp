@@ -77,6 +77,18 @@ bool IsGameRoot(const std::filesystem::path& folder) {
            SubfoldersIgnoringCase(folder, {"Art", "Textures"});
 }
 
+bool IsArchiveName(const std::filesystem::path& file) {
+    const std::string name = LowerAscii(file.filename().string());
+    return name.size() > 4 && name.ends_with(".big");
+}
+
+bool HoldsArchivesOnly(const std::filesystem::path& folder) {
+    const auto files = FilesUnder(folder, GameListsSubfolder);
+    return std::any_of(files.begin(), files.end(), [](const auto& file) { return IsArchiveName(file); }) &&
+           std::none_of(files.begin(), files.end(),
+                        [](const auto& file) { return LowerAscii(file.filename().string()).ends_with(".ini"); });
+}
+
 std::vector<GameFile> MappedImageFilesInGameOrder(const GameFileSystem& game,
                                                   const std::optional<std::filesystem::path>& userData) {
     std::vector<GameFile> files;

@@ -28,6 +28,13 @@ std::vector<GameFile> MappedImageFilesInGameOrder(const GameFileSystem& game,
 // Art/Textures (any letter case).
 bool IsGameRoot(const std::filesystem::path& folder);
 
+// Whether the file's name ends in .big (any letter case), the name the game opens archives by.
+bool IsArchiveName(const std::filesystem::path& file);
+
+// Whether the folder holds a mod shipped as .big archives: archives where the game finds them (in it
+// or in its subfolders without a dot) and no .ini file that a plain folder would be read for.
+bool HoldsArchivesOnly(const std::filesystem::path& folder);
+
 // The key the game sorts by: the relative path, lower-cased, with '\' as separator.
 std::string GameSortKey(const std::filesystem::path& relative);
 

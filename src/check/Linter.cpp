@@ -44,6 +44,7 @@ void Linter::addFile(const std::string& name, std::string_view bytes, bool fromG
     ++filesRead_;
     fileOrder_.try_emplace(name, fileOrder_.size());
     if (!fromGame) ++modFiles_;
+    if (fromGame) gameFiles_.insert(name);
     ParsedIniFile parsed = ParseMappedImageFile(name, bytes);
     // What is wrong inside the game's own files is not the mod's to mend; what the game does
     // with them is still applied.
@@ -91,6 +92,9 @@ std::vector<Finding> Linter::finish() {
                 checkAgainstDeclaredSize(*image);
         }
     }
+    // With a mod, nothing is said at a line of the game's own files, such as its Texture line
+    // where it sets an image the mod sets too: the mod cannot mend them.
+    if (modFiles_ > 0) std::erase_if(findings_, [this](const Finding& f) { return gameFiles_.contains(f.file); });
     std::stable_sort(findings_.begin(), findings_.end(), [this](const Finding& a, const Finding& b) {
         const auto fa = fileOrder_.at(a.file), fb = fileOrder_.at(b.file);
         return fa != fb ? fa < fb : a.line < b.line;
@@ -163,8 +167,10 @@ void Linter::reportTexture(const std::string& name, const TextureState& texture,
     }
     if (!texture.found.tga) {
         // A name of another kind has had its warning from the parser.
-        if (namesTga || LowerAscii(name).ends_with(".dds"))
-            warn("texture " + Quoted(name) + " not found in " + options_.textures->describe());
+        if (namesTga || LowerAscii(name).ends_with(".dds")) {
+            ++texturesNotFound_;
+            warn("texture " + Quoted(name) + " not found; " + options_.textures->describe());
+        }
         return;
     }
     const TargaFacts& facts = *texture.facts;

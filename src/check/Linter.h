@@ -4,6 +4,7 @@
 #include <functional>
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -60,6 +61,8 @@ public:
 
     const MappedImageCollection& images() const { return images_; }
     std::size_t filesRead() const { return filesRead_; }
+    // Textures named by the images checked and found nowhere, counted once each (after finish()).
+    std::size_t texturesNotFound() const { return texturesNotFound_; }
 
 private:
     // What one texture name leads to, worked out and reported once for all images that name it.
@@ -82,6 +85,8 @@ private:
     std::map<std::string, std::size_t> fileOrder_;
     std::size_t filesRead_ = 0;
     std::size_t modFiles_ = 0;
+    std::size_t texturesNotFound_ = 0;
+    std::set<std::string> gameFiles_;
 };
 
 bool HasErrors(const std::vector<Finding>& findings);

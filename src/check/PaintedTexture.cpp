@@ -131,9 +131,11 @@ void AddColourMapFacts(const std::uint8_t* data, std::size_t size, TargaFacts& f
     if (entryBytes <= 0 || first < 0 || length <= 0) return;
     const long long end = static_cast<long long>(first + length) * entryBytes;
     if (end > kGameColourMapBytes) {
-        facts.colourMapOverrun = "its colour map (entries " + std::to_string(first) + " to " +
-                                 std::to_string(first + length - 1) + " of " + std::to_string(entryBytes) +
-                                 " bytes) ends " + std::to_string(end) + " bytes into the " +
+        facts.colourMapOverrun = "its colour map (" +
+                                 (length == 1 ? "entry " + std::to_string(first)
+                                              : "entries " + std::to_string(first) + " to " +
+                                                    std::to_string(first + length - 1)) +
+                                 " of " + CountOf(static_cast<std::uintmax_t>(entryBytes), "byte", "bytes") + ") ends " + std::to_string(end) + " bytes into the " +
                                  std::to_string(kGameColourMapBytes) +
                                  "-byte buffer the game copies it into, and the game writes the rest past its end";
         return;

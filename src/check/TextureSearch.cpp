@@ -72,16 +72,19 @@ FoundTexture TextureSearch::lookup(std::string_view textureName) const {
 }
 
 std::string TextureSearch::describe() const {
-    std::string places;
-    auto add = [&](const std::string& place) { places += (places.empty() ? "" : ", ") + place; };
-    const std::string language = Quoted("Data\\" + language_ + "\\Art\\Textures");
-    if (game_ && languageFolderFirst_) add(language);
-    if (game_) add(Quoted("Art\\Textures"));
-    if (userTextures_) add(Quoted(userTextures_->folder().string()));
-    if (userMapPreviews_) add(Quoted(userMapPreviews_->folder().string()) + " (.tga only)");
-    if (game_ && !languageFolderFirst_) add(language);
-    for (const auto& folder : folders_) add(Quoted(folder.folder().string()));
-    return places;
+    // Where it is not found the order does not matter; each place is named once.
+    std::vector<std::string> places;
+    if (game_) {
+        const std::string language = "Data\\" + language_ + "\\Art\\Textures";
+        places.push_back(languageFolderFirst_ ? game_->describePlaces({language, "Art\\Textures"}, "and")
+                                              : game_->describePlaces({"Art\\Textures", language}, "and"));
+    }
+    if (userTextures_) places.push_back(Quoted(userTextures_->folder().string()));
+    if (userMapPreviews_) places.push_back(Quoted(userMapPreviews_->folder().string()) + " (.tga only)");
+    for (const auto& folder : folders_) places.push_back(Quoted(folder.folder().string()));
+    std::string text;
+    for (const auto& place : places) text += (text.empty() ? "looked in " : "; in ") + place;
+    return text;
 }
 
 }  // namespace vantrel::check

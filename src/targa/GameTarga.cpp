@@ -21,6 +21,9 @@ constexpr std::uint32_t kOpaque = 0xFF000000u;
 
 std::string N(long long value) { return std::to_string(value); }
 
+// A number and its unit, singular for one: "1 pixel", "4 pixels".
+std::string Count(long long value, const char* one, const char* many) { return N(value) + (value == 1 ? one : many); }
+
 GameTargaResult Fail(GameTargaOutcome outcome, GameShows shows, std::string problem) {
     GameTargaResult result;
     result.outcome = outcome;
@@ -200,10 +203,12 @@ GameTargaResult DecodeTargaAsGame(const std::uint8_t* data, std::size_t size, Ga
         const std::size_t offset = length > 0 ? static_cast<std::size_t>(first) * entryBytes : 0;
         const std::size_t bytes = length > 0 ? static_cast<std::size_t>(length) * entryBytes : 0;
         if (length > 0 && offset + bytes > kPaletteBufferBytes)
-            return Unsupported("the colour map (entries " + N(first) + " to " + N(first + length - 1) + " of " +
-                               N(entryBytes) + " bytes) does not fit the 1,024 bytes the game sets aside for it");
+            return Unsupported("the colour map (" +
+                               (length == 1 ? "entry " + N(first) : "entries " + N(first) + " to " + N(first + length - 1)) +
+                               " of " + Count(entryBytes, " byte", " bytes") +
+                               ") does not fit the 1,024 bytes the game sets aside for it");
         if (at > size || size - at < bytes)
-            return Truncated("the file ends inside the colour map of " + N(length) + " entries");
+            return Truncated("the file ends inside the colour map of " + Count(length, " entry", " entries"));
         if (length > 0) {
             std::memcpy(palette.bytes.data() + offset, data + at, bytes);
             palette.firstLoaded = offset;
@@ -226,13 +231,14 @@ GameTargaResult DecodeTargaAsGame(const std::uint8_t* data, std::size_t size, Ga
     const std::size_t left = at > size ? 0 : size - at;
     if (raw && left < storedBytes)
         return Truncated("the file ends after " + N(static_cast<long long>(left)) + " of the " +
-                         N(static_cast<long long>(storedBytes)) + " bytes of pixel data its header declares");
+                         Count(static_cast<long long>(storedBytes), " byte", " bytes") +
+                         " of pixel data its header declares");
     // A packet takes at least 1 + bytesPerPixel bytes and gives at most 128 pixels: a file too short
     // for the image fails before anything is allocated for it.
     const std::size_t packetBytes = 1 + bytesPerPixel;
     if (runLength && (left + packetBytes - 1) / packetBytes * 128 < pixelCount)
-        return Truncated("the run-length data ends long before the " + N(static_cast<long long>(pixelCount)) +
-                         " pixels its header declares");
+        return Truncated("the run-length data ends long before the " +
+                         Count(static_cast<long long>(pixelCount), " pixel", " pixels") + " its header declares");
 
     // This tool's own limit, not the game's, checked once the file is known to hold the image.
     if (pixelCount > kMaxGameDecodedPixels)
@@ -253,18 +259,19 @@ GameTargaResult DecodeTargaAsGame(const std::uint8_t* data, std::size_t size, Ga
         while (done < pixelCount) {
             if (in >= end)
                 return Truncated("the run-length data ends after " + N(static_cast<long long>(done)) + " of the " +
-                                 N(static_cast<long long>(pixelCount)) + " pixels its header declares");
+                                 Count(static_cast<long long>(pixelCount), " pixel", " pixels") + " its header declares");
             const int packet = *in++;
             const std::size_t count = static_cast<std::size_t>(packet & 0x7F) + 1;
             const bool run = (packet & 0x80) != 0;
             const std::size_t need = run ? bytesPerPixel : count * bytesPerPixel;
             if (static_cast<std::size_t>(end - in) < need)
                 return Truncated("the run-length data ends inside a packet after " + N(static_cast<long long>(done)) +
-                                 " of the " + N(static_cast<long long>(pixelCount)) + " pixels its header declares");
+                                 " of the " + Count(static_cast<long long>(pixelCount), " pixel", " pixels") +
+                                 " its header declares");
             if (count > pixelCount - done)
                 return Unsupported("the last run-length packet runs " +
-                                   N(static_cast<long long>(count - (pixelCount - done))) +
-                                   " pixels past the end of the image, and the game's reader then writes past its "
+                                   Count(static_cast<long long>(count - (pixelCount - done)), " pixel", " pixels") +
+                                   " past the end of the image, and the game's reader then writes past its "
                                    "image and reads on to the end of the file");
             std::uint8_t* out = stored.get() + done * bytesPerPixel;
             if (run && bytesPerPixel == 1)
@@ -355,23 +362,23 @@ GameTargaResult DecodeTargaAsGame(const std::uint8_t* data, std::size_t size, Ga
         if (header.ColorMapType == 1 && (entryBits >> 3) != 3 && (entryBits >> 3) != 4)
             note("its colour map has " + N(entryBits) +
                  "-bit entries, and the game draws colour-mapped pixels through 24- or 32-bit entries only: it "
-                 "never writes the " + N(static_cast<long long>(undefinedPixels)) +
-                 " pixels and they show in undefined colours (shown here as black)");
+                 "never writes the " + Count(static_cast<long long>(undefinedPixels), " pixel", " pixels") +
+                 (undefinedPixels == 1 ? " and it shows" : " and they show") + " in undefined colours (shown here as black)");
         else
-            note(N(static_cast<long long>(undefinedPixels)) +
-                 " pixels use colour-map entries the file does not give; the game draws them in whatever its "
+            note(Count(static_cast<long long>(undefinedPixels), " pixel uses", " pixels use") +
+                 " colour-map entries the file does not give; the game draws them in whatever its "
                  "table held before (shown here as black)");
     }
     if (unswappedBytes == stride && height > 1)
-        note("its rows are " + N(static_cast<long long>(stride)) +
-             " bytes long, shorter than the 16 bytes the game turns the picture upright by: the whole picture stays "
+        note("its rows are " + Count(static_cast<long long>(stride), " byte", " bytes") +
+             " long, shorter than the 16 bytes the game turns the picture upright by: the whole picture stays "
              "upside down");
     else if (unswappedBytes > 0 && height > 1)
         note("its rows are " + N(static_cast<long long>(stride)) +
              " bytes long, not a multiple of 16, and the game turns the picture upright 16 bytes at a time: the last " +
-             N(static_cast<long long>(unswappedBytes)) + " bytes of every row (" +
+             Count(static_cast<long long>(unswappedBytes), " byte", " bytes") + " of every row (" +
              (unswappedBytes % bytesPerPixel == 0
-                  ? N(static_cast<long long>(unswappedBytes / bytesPerPixel)) + " pixels"
+                  ? Count(static_cast<long long>(unswappedBytes / bytesPerPixel), " pixel", " pixels")
                   : "the cut falls inside a pixel") +
              ") stay upside down at the right edge");
     result.reason = notes;

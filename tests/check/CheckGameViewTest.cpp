@@ -72,13 +72,16 @@ TEST(CheckUsability, ASummaryLineAndAnExitStatusThatTellsNothingReadFromClean) {
     TempDir dir;
     std::filesystem::create_directories(dir / "empty");
     WriteBytes(dir / "notes" / "readme.txt", "MappedImage A\r\n");
-    for (const char* folder : {"empty", "notes"}) {
+    // An empty folder and one that is no mod each say so.
+    for (const auto& [folder, why] :
+         {std::pair<std::string, std::string>{"empty", " is empty"},
+          {"notes", " holds no .ini file and is not a mod's root (a folder holding " + Native("Data/INI/MappedImages") +
+                        ", " + Native("Art/Textures") + " or .big archives)"}}) {
         const CommandRun nothing = Check({"lint", (dir / folder).string()});
         EXPECT_EQ(nothing.status, 3) << folder;
         EXPECT_EQ(nothing.out, "");
-        EXPECT_EQ(nothing.err,
-                  "vantrel-check: 0 INI files read, 0 images, 0 errors, 0 warnings\n"
-                  "vantrel-check: nothing was read: no INI file was found where the game would look\n");
+        EXPECT_EQ(nothing.err, "vantrel-check: 0 INI files read, 0 images, 0 errors, 0 warnings\n"
+                               "vantrel-check: nothing was read: '" + (dir / folder).string() + "'" + why + "\n");
     }
     WriteBytes(dir / "clean" / "a.ini",
                "MappedImage A\r\n Texture = a.tga\r\n TextureWidth = 8\r\n TextureHeight = 8\r\n"
@@ -111,18 +114,159 @@ TEST(CheckGameView, ARootWithTheGameReadsTheArchivesAndGoesOnPastADamagedOne) {
     const CommandRun run = Check({"lint", (dir / "MyMod").string(), "--game", (dir / "ZeroHour").string(), "--game",
                                   (dir / "Generals").string()});
     EXPECT_EQ(run.status, 1);
+    // The game's damaged archive is no finding of the mod's; a note says what is missing.
     EXPECT_EQ(run.out,
-              Native(dir / "ZeroHour/AudioZH.big") +
-                  ": warning: the header ends at offset 0x6, before its 16 bytes; the rest of the files are read "
-                  "without it\n" +
                   tanks + ":10: warning: image 'Tank1' redefines the game's own image 'Tank1' from " + retail +
                   ":1; the game merges this block into it, field by field\n" + tanks +
                   ":11: error: unknown field 'texture' in MappedImage 'Tank1'; field names are case-sensitive: "
                   "'Texture'\n" +
                   tanks + ":15: warning: image 'TANK1' redefines the game's own image 'Tank1' from " + retail +
                   ":1; the game merges this block into it, field by field\n");
-    EXPECT_EQ(run.err, "vantrel-check: 3 INI files read, 1 image, 1 error, 3 warnings\n");
+    EXPECT_EQ(run.err, "vantrel-check: note: the game's own archive " + Native(dir / "ZeroHour/AudioZH.big") +
+                           " is not read (the header ends at offset 0x6, before its 16 bytes); what it holds is "
+                           "missing from this check\n"
+                           "vantrel-check: 3 INI files read, 1 image, 1 error, 2 warnings\n");
 }
+
+// What a modder runs into, each as one run: the files of a tree under @, the arguments, and the exact
+// status and output. '/' in paths stands for the system's separator; the Linux-only cases are
+// about '\' in a path.
+struct ModderCase {
+    const char* name;
+    std::vector<std::pair<std::string, std::string>> files;
+    std::vector<std::string> arguments;
+    int status;
+    std::string out;
+    std::string err;
+    bool linuxOnly = false;
+};
+
+const std::string kIni = "MappedImage A\r\n Texture = a.tga\r\n TextureWidth = 8\r\n TextureHeight = 8\r\n"
+                         " Coords = Left:0 Top:0 Right:8 Bottom:8\r\nEnd\r\n";
+const std::string kHandCreated = "Data\\INI\\MappedImages\\HandCreated\\";
+const std::string kSummary = "vantrel-check: 1 INI file read, 1 image, 0 errors, 0 warnings\n";
+const std::string kLooked = "looked in Data/English/Art/Textures and Art/Textures of '@/Mod'";
+const std::string kNoGame = "vantrel-check: note: 2 textures were not found, and the game's own archives were not "
+                            "searched: give the installed game's folder with --game <folder> (Zero Hour's, then the "
+                            "original game's) to look in them too\n";
+
+std::vector<ModderCase> ModderCases() {
+    const std::string tga = test::MakeTarga24(8, 8, test::DistinctColor, test::RowOrder::TopDown);
+    const std::string shipped = MakeBig({{kHandCreated + "A.ini", kIni}, {"Art\\Textures\\a.tga", tga}});
+    const std::string twoLost = kIni.substr(0, kIni.find("a.tga")) + "b.tga" + kIni.substr(kIni.find("a.tga") + 5) +
+                                "MappedImage C\r\n Texture = c.tga\r\n TextureWidth = 8\r\n TextureHeight = 8\r\n"
+                                " Coords = Left:0 Top:0 Right:8 Bottom:8\r\nEnd\r\n";
+    const std::string longPath = "Data\\INI\\" + std::string(291, 'x');
+    // A table cut short in its second entry, after an entry whose path overruns the game's buffer.
+    const std::string broken = MakeBig({{longPath, "x"}, {"b", "y"}}).substr(0, 16 + 8 + 301 + 4);
+    std::string kept = MakeBig({{"Art\\Textures\\k.tga", "k"}});
+    kept.pop_back();  // its one byte of data lies past the end
+    return {
+        {"AModShippedAsArchivesIsARoot", {{"Mod/Mod.big", shipped}, {"Mod/readme.txt", "read me"}},
+         {"lint", "@/Mod"}, 0, "", kSummary},
+        {"AnArchiveNamedIsReadAsAnArchive", {{"Mod/Mod.big", shipped}}, {"lint", "@/Mod/Mod.big"}, 0, "", kSummary},
+        {"ATextureNotFoundNamesTheFoldersAndArchivesAndTheGameOnce",
+         {{"Mod/Data/INI/MappedImages/HandCreated/A.ini", twoLost},
+          {"Mod/A.big", MakeBig({})}, {"Mod/b.big", MakeBig({})}, {"Mod/C.big", MakeBig({})},
+          {"Mod/d.big", MakeBig({})}, {"Mod/E.big", MakeBig({})}, {"Mod/f.big", MakeBig({})}},
+         {"lint", "@/Mod"}, 0,
+         "@/Mod/Data/INI/MappedImages/HandCreated/A.ini:2: warning: texture 'b.tga' not found; " + kLooked +
+             ", and in 6 archives ('A.big', 'b.big', 'C.big', 'd.big' and 2 more)\n"
+             "@/Mod/Data/INI/MappedImages/HandCreated/A.ini:8: warning: texture 'c.tga' not found; " + kLooked +
+             ", and in 6 archives ('A.big', 'b.big', 'C.big', 'd.big' and 2 more)\n",
+         kNoGame + "vantrel-check: 1 INI file read, 2 images, 0 errors, 2 warnings\n"},
+        {"ARootWithNothingToReadNamesWhereItLooked",
+         {{"Mod/Art/Textures/a.tga", tga}, {"Mod/Music.big", MakeBig({{"Data\\Audio\\a.wav", "RIFF"}})}},
+         {"lint", "@/Mod"}, 3, "",
+         "vantrel-check: 0 INI files read, 0 images, 0 errors, 0 warnings\n"
+         "vantrel-check: nothing was read: no .ini file in Data/INI/MappedImages/TextureSize_512 or "
+         "Data/INI/MappedImages/HandCreated of '@/Mod', or in 1 archive ('Music.big')\n"},
+        {"AnArchiveNamedThatIsNoArchiveIsNotReadAsIni", {{"Mod.big", "hello\r\n"}}, {"lint", "@/Mod.big"}, 3,
+         "@/Mod.big: warning: not a .big archive: it starts with 'hell' at offset 0x0, not 'BIGF'; the check goes on "
+         "without this archive\n",
+         "vantrel-check: 0 INI files read, 0 images, 0 errors, 1 warning\n"
+         "vantrel-check: nothing was read: no .ini file in Data/INI/MappedImages/TextureSize_512 or "
+         "Data/INI/MappedImages/HandCreated, with no folder and no archive that could be read\n"},
+        {"NothingInTheGamesOwnArchivesIsReported",
+         {{"Mod/Data/INI/MappedImages/HandCreated/A.ini", kIni}, {"Mod/Art/Textures/a.tga", tga},
+          {"Game/INIZH.big", MakeBig({{longPath, ""}, {kHandCreated + "G.ini", "MappedImage A\r\n Texture = gone.tga\r\nEnd\r\n"}})},
+          {"Game/AudioZH.big", "BIGF\x01\x02"}},
+         {"lint", "@/Mod", "--game", "@/Game"}, 0,
+         "@/Mod/Data/INI/MappedImages/HandCreated/A.ini:1: warning: image 'A' is defined again by the game's own "
+         "file at @/Game/INIZH.big:" + kHandCreated + "G.ini:1, which the game loads later: its fields overwrite this "
+         "block's, field by field\n",
+         "vantrel-check: note: the game's own archive @/Game/AudioZH.big is not read (the header ends at offset 0x6, "
+         "before its 16 bytes); what it holds is missing from this check\n"
+         "vantrel-check: 2 INI files read, 1 image, 0 errors, 1 warning\n"},
+        {"OnlyTheArchiveLeftOutSaysTheCheckGoesOnWithoutIt",
+         {{"Mod/Data/INI/MappedImages/HandCreated/A.ini", kIni}, {"Mod/Art/Textures/a.tga", tga},
+          {"Mod/Broken.big", broken}, {"Mod/Kept.big", kept}},
+         {"lint", "@/Mod"}, 1,
+         "@/Mod/Broken.big: error: entry 'Data\\INI\\" + std::string(51, 'x') + "...' (table offset 0x10) has a path "
+         "of 300 bytes; the game copies it into a buffer of 260 bytes with its NUL and may crash while opening the "
+         "archive\n"
+         "@/Mod/Broken.big: warning: entry '" + longPath + "' (table offset 0x10) says its data lie at offset 0x14F "
+         "for 1 byte, past the end of the 329-byte file\n"
+         "@/Mod/Broken.big: warning: the entry table ends at offset 0x149 (end of file) in entry 2 of 2; the check "
+         "goes on without this archive\n"
+         "@/Mod/Kept.big: warning: entry 'Art\\Textures\\k.tga' (table offset 0x10) says its data lie at offset 0x2B "
+         "for 1 byte, past the end of the 43-byte file\n",
+         "vantrel-check: 1 INI file read, 1 image, 1 error, 3 warnings\n"},
+        {"SheetNamesTheImagesItCannotCut", {{"Mod/Data/INI/MappedImages/HandCreated/A.ini", twoLost}},
+         {"sheet", "@/Mod", "-o", "@/sheet.png"}, 1, "",
+         "@/Mod/Data/INI/MappedImages/HandCreated/A.ini:2: warning: texture 'b.tga' not found; " + kLooked + "\n"
+         "@/Mod/Data/INI/MappedImages/HandCreated/A.ini:8: warning: texture 'c.tga' not found; " + kLooked + "\n" +
+             kNoGame + "vantrel-check: A not cut: texture not found\nvantrel-check: C not cut: texture not found\n"},
+        {"OnePixelIsOnePixel",
+         {{"Mod/Data/INI/MappedImages/HandCreated/A.ini",
+           "MappedImage A\r\n Texture = a.tga\r\n TextureWidth = 5\r\n TextureHeight = 2\r\n"
+           " Coords = Left:0 Top:0 Right:5 Bottom:2\r\nEnd\r\n"},
+          {"Mod/Art/Textures/a.tga", test::MakeTarga32(5, 2, test::DistinctColor, [](int, int) { return 255; })}},
+         {"lint", "@/Mod"}, 0,
+         "@/Mod/Data/INI/MappedImages/HandCreated/A.ini:2: warning: the game draws texture '@/Mod/Art/Textures/a.tga' "
+         "otherwise than the file means it: its rows are 20 bytes long, not a multiple of 16, and the game turns the "
+         "picture upright 16 bytes at a time: the last 4 bytes of every row (1 pixel) stay upside down at the right "
+         "edge\n",
+         "vantrel-check: 1 INI file read, 1 image, 0 errors, 1 warning\n"},
+        {"ABackslashPathThatExistsWithSlashes", {{"Mod/Data/INI/MappedImages/HandCreated/A.ini", kIni}},
+         {"lint", "@\\Mod"}, 2, "",
+         "vantrel-check: no such file or folder: @\\Mod (paths use / on Linux; did you mean @/Mod?)\n"
+         "Run with --help for more information.\n", true},
+        {"ABackslashPathThatDoesNotExist", {{"Mod/Data/INI/MappedImages/HandCreated/A.ini", kIni}},
+         {"lint", "@/Mod", "--textures", "@\\Art"}, 2, "",
+         "vantrel-check: --textures: no such file or folder: @\\Art (paths use / on Linux, not \\)\n"
+         "Run with --help for more information.\n", true},
+    };
+}
+
+void PrintTo(const ModderCase& c, std::ostream* os) { *os << c.name; }
+
+class ModderCaseTest : public ::testing::TestWithParam<ModderCase> {};
+
+TEST_P(ModderCaseTest, GivesExactlyThisOutput) {
+    const ModderCase& c = GetParam();
+#ifdef _WIN32
+    if (c.linuxOnly) GTEST_SKIP() << "'\\' separates names on Windows";
+#endif
+    TempDir dir;
+    for (const auto& [path, bytes] : c.files) WriteBytes(dir / path, bytes);
+    const std::string root = dir.path().string();
+    auto place = [&](std::string text, bool native) {
+        if (native) text = Native(text);
+        for (std::size_t at = text.find('@'); at != std::string::npos; at = text.find('@', at + root.size()))
+            text.replace(at, 1, root);
+        return text;
+    };
+    std::vector<std::string> arguments;
+    for (const auto& argument : c.arguments) arguments.push_back(place(argument, !c.linuxOnly));
+    const CommandRun run = Check(arguments);
+    EXPECT_EQ(run.status, c.status);
+    EXPECT_EQ(run.out, place(c.out, !c.linuxOnly));
+    EXPECT_EQ(run.err, place(c.err, !c.linuxOnly));
+}
+
+INSTANTIATE_TEST_SUITE_P(Modder, ModderCaseTest, ::testing::ValuesIn(ModderCases()),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CheckGameView, AFolderInsideAModIsReadAsGivenWithANoteNamingTheRoot) {
     TempDir dir;

@@ -21,6 +21,9 @@ using test::MakeBig;
 using test::WriteBytes;
 using vantrel::test::TempDir;
 
+// A path as this system writes it.
+std::string Native(std::filesystem::path path) { return path.make_preferred().string(); }
+
 std::string Read(const std::optional<GameFile>& file) {
     if (!file) return "(not found)";
     std::string problem;
@@ -301,10 +304,13 @@ TEST(TextureSearchOrder, LanguageFolderThenArtTexturesThenUserDataThenMapPreview
     EXPECT_EQ(Read(original.lookup("Retail.tga").tga), "archived");
     EXPECT_EQ(Read(original.lookup("Map.tga").tga), "preview");
     EXPECT_EQ(Read(original.lookup("Flag.tga").tga), "english");  // before the --textures folders
-    EXPECT_EQ(original.describe(), "'Art\\Textures', " + Quoted((user / "Textures").string()) + ", " +
-                                       Quoted((user / "MapPreviews").string()) + " (.tga only), " +
-                                       "'Data\\English\\Art\\Textures', " + Quoted(first.path().string()) + ", " +
-                                       Quoted(second.path().string()));
+    // Where a texture is not found: each folder, the archives, with the system's separator.
+    EXPECT_EQ(original.describe(), "looked in " + Native("Art/Textures") + " and " + Native("Data/English/Art/Textures") +
+                                       " of " + Quoted(mod.path().string()) + " and " + Quoted(game.path().string()) +
+                                       ", and in 2 archives ('EnglishZH.big', 'TexturesZH.big'); in " +
+                                       Quoted((user / "Textures").string()) + "; in " +
+                                       Quoted((user / "MapPreviews").string()) + " (.tga only); in " +
+                                       Quoted(first.path().string()) + "; in " + Quoted(second.path().string()));
 
     places.languageFolderFirst = true;
     places.language = "Spanish";
@@ -355,8 +361,9 @@ TEST(LintWithTheGame, AModBlockOverTheGamesImageNamesBothPlacesAndAMissingTextur
          "image 'SNTank' redefines the game's own image 'SNTank' from " + retail +
              ":1; the game merges this block into it, field by field"},
         {modFile, 5, Severity::Warning,
-         "texture 'ModIcons.tga' not found in 'Data\\English\\Art\\Textures', 'Art\\Textures' (named by 2 images; "
-         "reported once)"},
+         "texture 'ModIcons.tga' not found; looked in " + Native("Data/English/Art/Textures") + " and " +
+             Native("Art/Textures") + " of " + Quoted(mod.path().string()) + " and " + Quoted(game.path().string()) +
+             ", and in 2 archives ('INIZH.big', 'TexturesZH.big') (named by 2 images; reported once)"},
     };
     EXPECT_EQ(linter.finish(), expected);
     // The texture of the game's image the mod changed is found in the archive and checked.

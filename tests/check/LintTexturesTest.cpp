@@ -69,7 +69,7 @@ TEST_F(LintTextures, SizeThatDiffersFromTheHeaderAndRectangleOutsideTheTexture) 
 // linted with no textures at all.
 TEST_F(LintTextures, ARectangleOnATextureNotFoundIsCheckedAgainstTheDeclaredSize) {
     const std::vector<Finding> expected = {
-        {"t.ini", 2, Severity::Warning, "texture 'missing.tga' not found in '" + dir.path().string() + "'"},
+        {"t.ini", 2, Severity::Warning, "texture 'missing.tga' not found; looked in '" + dir.path().string() + "'"},
         {"t.ini", 5, Severity::Warning,
          "the rectangle Left:0 Top:0 Right:100 Bottom:8 reaches outside the 64 x 64 texture that TextureWidth and "
          "TextureHeight declare"},
@@ -89,7 +89,7 @@ TEST_F(LintTextures, TexturesNotFoundShadowedUnreadableOrNotLoadedByTheGameAreRe
                                Block("G", "gone.dds", 16, 16) + Block("H", "footer.tga", 16, 16));
     ASSERT_EQ(findings.size(), 6u) << ::testing::PrintToString(findings);
     EXPECT_EQ(findings[0], (Finding{"t.ini", 2, Severity::Warning,
-                                    "texture 'missing.tga' not found in '" + dir.path().string() +
+                                    "texture 'missing.tga' not found; looked in '" + dir.path().string() +
                                         "' (named by 2 images; reported once)"}));
     EXPECT_EQ(findings[1], (Finding{"t.ini", 8, Severity::Warning,
                                     "the game loads " + quoted("shadowed.dds") +
@@ -107,7 +107,7 @@ TEST_F(LintTextures, TexturesNotFoundShadowedUnreadableOrNotLoadedByTheGameAreRe
                   "at the size its header declares but never fills it, so the images on it show undefined colours "
                   "(named by 2 images; reported once)");
     EXPECT_EQ(findings[4], (Finding{"t.ini", 38, Severity::Warning,
-                                    "texture 'gone.dds' not found in '" + dir.path().string() + "'"}));
+                                    "texture 'gone.dds' not found; looked in '" + dir.path().string() + "'"}));
     // The file fails to open: the placeholder.
     EXPECT_EQ(findings[5],
               (Finding{"t.ini", 44, Severity::Warning,

@@ -118,12 +118,19 @@ tga 16 16 32 >"$out/parts/Retail.tga"
 big "$game/INIZH.big" 'Data\INI\MappedImages\TextureSize_512\SCCameos.INI' "$out/parts/SCCameos.INI"
 big "$game/TexturesZH.big" 'Art\Textures\Retail.tga' "$out/parts/Retail.tga"
 printf 'BIGF\001\002' >"$game/AudioZH.big"  # damaged
+# A mod shipped as an archive only, and a folder that is no mod.
+mkdir -p "$tree/Shipped" "$tree/Notes"
+big "$tree/Shipped/Shipped.big" 'Data\INI\MappedImages\HandCreated\Tanks.ini' "$out/parts/SCCameos.INI"
+echo notes >"$tree/Notes/readme.txt"
 
 # Each run from the tree, with relative paths, so the two differ only in the separator.
 runs=(
   "lint MyMod"
   "lint MyMod --game ZeroHour"
   "lint MyMod/Data/INI/MappedImages"
+  "lint Shipped"
+  "lint Shipped/Shipped.big --game ZeroHour"
+  "lint Notes"
   "crop MyMod/Data/INI/MappedImages/HandCreated/Tänks Ωmega.ini --game ZeroHour --out @/cut"
   "sheet MyMod/Data/INI/MappedImages/HandCreated/Tänks Ωmega.ini --game ZeroHour -o @/sheet.png"
   "render MyMod/Art/Textures/STRIP.TGA -o @/strip.png"

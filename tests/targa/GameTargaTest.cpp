@@ -187,7 +187,7 @@ TEST(GameTarga, APacketRunningPastTheLastPixelFailsTheLoad) {
     Append(file, Bytes(8, 0));
     const GameTargaResult game = Game(file);
     EXPECT_EQ(game.outcome, GameTargaOutcome::Unsupported);
-    EXPECT_NE(game.reason.find("runs 1 pixels past the end of the image"), std::string::npos) << game.reason;
+    EXPECT_NE(game.reason.find("runs 1 pixel past the end of the image"), std::string::npos) << game.reason;
 }
 
 TEST(GameTarga, AShortFileIsTheGamesFailureWithAReasonWhileTheEditorPaintsZeros) {

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "BigWriter.h"
 #include "CheckRun.h"
 #include "TgaWriter.h"
 #include "support/TestData.h"
@@ -79,6 +80,22 @@ TEST(CheckWindowsPaths, EveryFormOfAModsPathReadsTheSameFilesAndFindsTheTexture)
     EXPECT_EQ(crop.status, 0) << crop.err;
     EXPECT_EQ(crop.out, Utf8(out / L"Tank.png") + "\n");
     EXPECT_TRUE(fs::exists(out / L"Tank.png"));
+
+    // A mod shipped as an archive, past MAX_PATH: the archive is opened through the long-path form
+    // the folder walk found it by.
+    const fs::path archived = deep / L"\u03a9 archived";
+    test::WriteBytes(archived / L"\u03a9.big",
+                     test::MakeBig({{"Data\\INI\\MappedImages\\HandCreated\\Tank.ini",
+                                     "MappedImage Tank\r\n Texture = Icons.tga\r\n TextureWidth = 8\r\n TextureHeight = 8\r\n"
+                                     " Coords = Left:0 Top:0 Right:8 Bottom:8\r\nEnd\r\n"},
+                                    {"Art\\Textures\\Icons.tga",
+                                     test::MakeTarga24(8, 8, test::DistinctColor, test::RowOrder::TopDown)}}));
+    for (const auto& argument : {Utf8(archived), Utf8(archived / L"\u03a9.big")}) {
+        const CommandRun run = Check({"lint", argument});
+        EXPECT_EQ(run.status, 0) << run.out << run.err;
+        EXPECT_EQ(run.out, "");
+        EXPECT_EQ(run.err, "vantrel-check: 1 INI file read, 1 image, 0 errors, 0 warnings\n");
+    }
 }
 
 }  // namespace
