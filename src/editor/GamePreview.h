@@ -47,6 +47,8 @@ struct GamePreviewPicture {
     GameShows shows = GameShows::Picture;
 
     bool empty() const { return width <= 0 || height <= 0; }
+    // The note and the reason, each on a line of its own ("\n" between them), for one label.
+    std::string message() const { return note.empty() || reason.empty() ? note + reason : note + "\n" + reason; }
 };
 
 // The size as the preview writes it: "63 × 63 pixels", "1 × 1 pixel".

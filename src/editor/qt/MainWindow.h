@@ -11,6 +11,7 @@
 
 #include "editor/EditorView.h"
 #include "editor/MappingEditor.h"
+#include "editor/qt/GamePreviewWindow.h"
 #include "editor/qt/QtUserInteraction.h"
 #include "editor/qt/frmDelete.h"
 #include "targa/Canvas.h"
@@ -70,6 +71,7 @@ public:
     // The frame's top in twips as last set (a widget's position is whole pixels, the value may not be).
     double frameTopTwips() const { return frameTopTwips_; }
     frmDelete* deleteDialog() const { return deleteDialog_; }
+    GamePreviewWindow* gamePreview() const { return gamePreview_; }
 
     // EditorView
     std::string boxText(Box box) const override;
@@ -124,6 +126,7 @@ private:
     QLineEdit* txtBottom = nullptr;
     QLineEdit* txtRight = nullptr;
     QPointer<frmDelete> deleteDialog_;
+    QPointer<GamePreviewWindow> gamePreview_;
     double frameTopTwips_ = 0;
     // What the editor last asked for (logical pixels), and what the scaled frame added to it.
     QSize editorInner_;
