@@ -102,6 +102,7 @@ private:
                 return TRUE;
             case WM_COMMAND:
                 if (HIWORD(wParam) == EN_SETFOCUS) owner_.focusedBox_ = reinterpret_cast<HWND>(lParam);
+                if (HIWORD(wParam) == EN_CHANGE) owner_.refreshGamePreview();
                 return 0;
         }
         return defaultHandling(message, wParam, lParam);
@@ -345,6 +346,7 @@ void MainWindow::mnuFileOpen_Click() {
     editor_.LoadUserFile();
     // Painted, or washed when the dialog was cancelled: either way the canvas changed.
     invalidateCanvas();
+    refreshGamePreview();
 }
 
 void MainWindow::mnuFileExit_Click() {
@@ -643,6 +645,14 @@ void MainWindow::zoomChanged(int /*oldPercent*/) { invalidateCanvas(); }
 
 void MainWindow::showEntryList() {}
 
-void MainWindow::showGamePreview() {}
+void MainWindow::showGamePreview() {
+    if (!gamePreview_) gamePreview_ = std::make_unique<GamePreviewWindow>(editor_, hwnd());
+    gamePreview_->refresh();
+    gamePreview_->show();
+}
+
+void MainWindow::refreshGamePreview() {
+    if (gamePreview_) gamePreview_->refresh();
+}
 
 }  // namespace vantrel::win32
