@@ -1,5 +1,7 @@
 #include "check/TextureImages.h"
 
+#include "targa/GameCut.h"
+
 namespace vantrel::check {
 
 namespace {
@@ -38,26 +40,11 @@ Picture GameView(const DecodedTexture& texture, std::uint32_t background) {
 Picture CropAsGameDraws(const Picture& gameView, const MappedImageState& image) {
     if (!image.coords) return {};
     const PixelRect& r = *image.coords;
-    const int width = r.right - r.left;
-    const int height = r.bottom - r.top;
-    if (width <= 0 || height <= 0) return {};
-    // A rectangle far beyond any texture is a typing mistake, not a picture worth the memory.
-    if (width > 2 * kMaxPaintedSide || height > 2 * kMaxPaintedSide) return {};
-
-    auto source = [&](int x, int y) -> std::uint32_t {
-        return gameView.contains(x, y) ? gameView.pixel(x, y) : 0u;
-    };
-    if (!image.rotated()) {
-        Picture out(width, height);
-        for (int y = 0; y < height; ++y)
-            for (int x = 0; x < width; ++x) out.setPixel(x, y, source(r.left + x, r.top + y));
-        return out;
-    }
-    // The game maps the screen's top-left corner to the rectangle's top-right one and runs down
-    // the rectangle's right column as it goes right on the screen.
-    Picture out(height, width);
-    for (int y = 0; y < width; ++y)
-        for (int x = 0; x < height; ++x) out.setPixel(x, y, source(r.right - 1 - y, r.top + x));
+    const DecodedTexture cut = CutAsGameDraws({gameView.pixels().data(), gameView.width(), gameView.height()},
+                                              GameRect{r.left, r.top, r.right, r.bottom}, image.rotated());
+    Picture out(cut.width, cut.height);
+    for (int y = 0; y < cut.height; ++y)
+        for (int x = 0; x < cut.width; ++x) out.setPixel(x, y, cut.pixels[static_cast<std::size_t>(y) * cut.width + x]);
     return out;
 }
 

@@ -16,11 +16,10 @@ Picture EditorView(const PaintedTexture& texture);
 // translucent picture over what is behind it.
 Picture GameView(const DecodedTexture& texture, std::uint32_t background);
 
-// The image cut from the texture as the game draws it: the columns Left to Right - 1 and rows
-// Top to Bottom - 1 (Right and Bottom are exclusive edges), turned a quarter counter-clockwise
-// when the image is marked ROTATED_90_CLOCKWISE (the page holds it turned clockwise). Parts of
-// the rectangle outside the texture are transparent. A null image when the rectangle is empty
-// or inverted, far larger than any texture, or the image has no Coords.
+// The image cut from the texture as the game draws it, by the game's cutting rule (targa/GameCut.h):
+// the columns Left to Right - 1 and rows Top to Bottom - 1, turned back when the image is marked
+// ROTATED_90_CLOCKWISE. Parts of the rectangle outside the texture are transparent. A null image
+// when the rectangle is empty or inverted, far larger than any texture, or the image has no Coords.
 Picture CropAsGameDraws(const Picture& gameView, const MappedImageState& image);
 
 }  // namespace vantrel::check

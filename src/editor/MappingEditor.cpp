@@ -75,6 +75,8 @@ void MappingEditor::LoadUserFile() {
     // The reader reports its own failures and hands the size back as soon as the header allows;
     // whatever happened, the window follows the size it left.
     LoadTarga(path, canvas_, intTextureWidth_, intTextureHeight_, ui_);
+    texturePath_ = path;
+    ++textureOpenCount_;
 
     if (!FitWindowToTexture()) return;
 

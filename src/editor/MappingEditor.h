@@ -84,6 +84,11 @@ public:
     const std::string& strSaveFileName() const { return strSaveFileName_; }
     bool blnFirstSave() const { return blnFirstSave_; }
     bool blnTextureLoaded() const { return blnTextureLoaded_; }
+    // The full path (UTF-8) of the texture last opened onto the canvas, and how many textures have
+    // been opened so far: a window that decodes the texture itself (the game preview) does it again
+    // when the count moves on. Empty and 0 before the first open.
+    const std::string& texturePath() const { return texturePath_; }
+    int textureOpenCount() const { return textureOpenCount_; }
     bool blnSaved() const { return blnSaved_; }
     std::int16_t intBackRed() const { return intBackRed_; }
     std::int16_t intBackGreen() const { return intBackGreen_; }
@@ -132,6 +137,8 @@ private:
     std::string strSaveFileName_;
     bool blnFirstSave_ = false;
     bool blnTextureLoaded_ = false;
+    std::string texturePath_;
+    int textureOpenCount_ = 0;
     bool blnSaved_ = false;
     std::int16_t intBackRed_ = 0;
     std::int16_t intBackGreen_ = 0;

@@ -100,6 +100,21 @@ constexpr std::array kEntryListControls{
 };
 
 const WindowDescription kMainWindow{"MainWindow", kMainWindowCaption, {0, 0, 5145, 3195}, false, kMainWindowControls};
+// Game Preview: the size line and the note (up to four lines) across the top, then the cut at its own size and at
+// twice its size, each in a square that shows 128 and 256 pixels of it.
+constexpr std::array kGamePreviewControls{
+    ControlDescription{"lblSize", -1, K::Label, "", {120, 120, 5880, 255}, -1, kDialogFont, nullptr, kDefaultColour},
+    ControlDescription{"lblNote", -1, K::Label, "", {120, 375, 5880, 900}, -1, kDialogFont, nullptr, kDefaultColour},
+    ControlDescription{"lblActual", -1, K::Label, "1\xC3\x97", {120, 1335, 1920, 225}, -1, kDialogFont, nullptr,
+                       kDefaultColour},
+    ControlDescription{"lblDouble", -1, K::Label, "2\xC3\x97", {2160, 1335, 3840, 225}, -1, kDialogFont, nullptr,
+                       kDefaultColour},
+    ControlDescription{"picActual", -1, K::Picture, "", {120, 1590, 1920, 1920}, -1, kDialogFont, nullptr,
+                       kDefaultColour},
+    ControlDescription{"picDouble", -1, K::Picture, "", {2160, 1590, 3840, 3840}, -1, kDialogFont, nullptr,
+                       kDefaultColour},
+};
+
 const WindowDescription kDeleteDialog{"frmDelete", "Delete Entry", {0, 0, 3480, 810}, false, kDeleteDialogControls};
 const WindowDescription kAbout{"frmAbout", "", {2340, 1935, 5730, 3555}, true, kAboutControls};
 const WindowDescription kSplash{"frmSplash", "", {0, 0, 7380, 4245}, false, kSplashControls};
@@ -110,8 +125,11 @@ const WindowDescription kEntryList{"frmEntries", "Entries", {0, 0, 3600, 4800}, 
 
 const WindowDescription kInputBox{"InputBox", "", {0, 0, 5400, 2250}, false, kInputBoxControls};
 
-const std::array<const WindowDescription*, 7> kAllWindows{&kMainWindow,     &kDeleteDialog, &kAbout,    &kSplash,
-                                                          &kOnlineTutorial, &kInputBox,     &kEntryList};
+const WindowDescription kGamePreview{"frmGamePreview", "Game Preview", {0, 0, 6120, 5550}, false,
+                                     kGamePreviewControls};
+
+const std::array<const WindowDescription*, 8> kAllWindows{
+    &kMainWindow, &kDeleteDialog, &kAbout, &kSplash, &kOnlineTutorial, &kInputBox, &kEntryList, &kGamePreview};
 
 }  // namespace
 
@@ -131,6 +149,7 @@ const WindowDescription& SplashDescription() { return kSplash; }
 const WindowDescription& OnlineTutorialDescription() { return kOnlineTutorial; }
 const WindowDescription& InputBoxDescription() { return kInputBox; }
 const WindowDescription& EntryListDescription() { return kEntryList; }
+const WindowDescription& GamePreviewDescription() { return kGamePreview; }
 
 std::span<const WindowDescription* const> AllWindowDescriptions() { return kAllWindows; }
 

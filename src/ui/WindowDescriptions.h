@@ -73,6 +73,12 @@ const WindowDescription& InputBoxDescription();
 // document's order; choosing one selects it. Sizable; the list fills the client area.
 const WindowDescription& EntryListDescription();
 
+// View, Game Preview: a small modeless tool window with what the game draws for the rectangle
+// being picked. lblSize and lblNote take their texts at run time; picActual shows the cut one
+// picture pixel to one screen pixel, picDouble at twice that (each pixel a 2 x 2 square), both
+// from their top-left corners and clipped to their squares.
+const WindowDescription& GamePreviewDescription();
+
 // Every window, for tests that walk them all.
 std::span<const WindowDescription* const> AllWindowDescriptions();
 

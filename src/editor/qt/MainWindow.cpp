@@ -259,6 +259,7 @@ void MainWindow::mnuFileOpen_Click() {
     // Painted, or washed when the dialog was cancelled: either way the canvas changed, and the rows
     // read after the last progress report have not been shown yet. Shown at the next repaint.
     canvasWidget_->update();
+    if (gamePreview_) gamePreview_->refresh();
 }
 
 void MainWindow::mnuFileExit_Click() {
@@ -474,6 +475,16 @@ void MainWindow::showEntryList() {
     entryList_->activateWindow();
 }
 
-void MainWindow::showGamePreview() {}
+void MainWindow::showGamePreview() {
+    // One window, made the first time and kept (hidden when closed); it follows the boxes.
+    if (!gamePreview_) {
+        gamePreview_ = new GamePreviewWindow(editor_, this);
+        for (QLineEdit* edit : {txtTop, txtLeft, txtBottom, txtRight})
+            connect(edit, &QLineEdit::textChanged, gamePreview_, &GamePreviewWindow::refresh);
+    }
+    gamePreview_->refresh();
+    gamePreview_->show();
+    gamePreview_->raise();
+}
 
 }  // namespace vantrel

@@ -12,6 +12,7 @@
 #include "editor/EditorView.h"
 #include "editor/MappingEditor.h"
 #include "editor/qt/EntryListWindow.h"
+#include "editor/qt/GamePreviewWindow.h"
 #include "editor/qt/QtUserInteraction.h"
 #include "editor/qt/frmDelete.h"
 #include "targa/Canvas.h"
@@ -78,6 +79,7 @@ public:
     frmDelete* deleteDialog() const { return deleteDialog_; }
     // View, Entry List; null until first shown.
     EntryListWindow* entryList() const { return entryList_; }
+    GamePreviewWindow* gamePreview() const { return gamePreview_; }
 
     // EditorView
     std::string boxText(Box box) const override;
@@ -141,6 +143,7 @@ private:
     QPointer<frmDelete> deleteDialog_;
     QPointer<EntryListWindow> entryList_;
     QAction* showEntriesItem_ = nullptr;
+    QPointer<GamePreviewWindow> gamePreview_;
     double frameTopTwips_ = 0;
     // Where the editor placed the frame, in logical pixels of the canvas at 100 %.
     QPoint frameHome_;

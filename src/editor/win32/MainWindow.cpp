@@ -128,6 +128,7 @@ private:
                 if (HIWORD(wParam) == EN_SETFOCUS) owner_.focusedBox_ = reinterpret_cast<HWND>(lParam);
                 // The pending rectangle follows the values typed into the boxes.
                 if (HIWORD(wParam) == EN_CHANGE && owner_.editor_.showEntries()) owner_.invalidateCanvas();
+                if (HIWORD(wParam) == EN_CHANGE) owner_.refreshGamePreview();
                 return 0;
         }
         return defaultHandling(message, wParam, lParam);
@@ -387,6 +388,7 @@ void MainWindow::mnuFileOpen_Click() {
     editor_.LoadUserFile();
     // Painted, or washed when the dialog was cancelled: either way the canvas changed.
     invalidateCanvas();
+    refreshGamePreview();
 }
 
 void MainWindow::mnuFileExit_Click() {
@@ -928,6 +930,14 @@ void MainWindow::showEntryList() {
     entryList_->show();
 }
 
-void MainWindow::showGamePreview() {}
+void MainWindow::showGamePreview() {
+    if (!gamePreview_) gamePreview_ = std::make_unique<GamePreviewWindow>(editor_, hwnd());
+    gamePreview_->refresh();
+    gamePreview_->show();
+}
+
+void MainWindow::refreshGamePreview() {
+    if (gamePreview_) gamePreview_->refresh();
+}
 
 }  // namespace vantrel::win32

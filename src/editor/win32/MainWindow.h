@@ -13,6 +13,7 @@
 #include "editor/EditorView.h"
 #include "editor/MappingEditor.h"
 #include "editor/win32/EntryListWindow.h"
+#include "editor/win32/GamePreviewWindow.h"
 #include "editor/win32/Win32UserInteraction.h"
 #include "editor/win32/frmDelete.h"
 #include "platform/win32/Window.h"
@@ -70,6 +71,8 @@ public:
     double frameTopTwips() const { return frameTopTwips_; }
     // The delete dialog while it is open, otherwise null.
     frmDelete* deleteDialog() const;
+    // The Game Preview window once Ctrl+G made it (it stays, hidden when closed), otherwise null.
+    GamePreviewWindow* gamePreview() const { return gamePreview_.get(); }
     HWND box(Box which) const;
 
     // The part of the desktop the window may take: its monitor's work area, or the area given
@@ -139,6 +142,7 @@ private:
     void growToShowFrame();
     // Makes the next repaint show the canvas as it is now.
     void invalidateCanvas();
+    void refreshGamePreview();
 
     std::unique_ptr<Win32UserInteraction> ownUi_;
     Canvas canvas_;
@@ -158,6 +162,7 @@ private:
     // Where the next zoom change keeps the texture point (client coordinates); the view's centre
     // when none is set.
     std::optional<POINT> zoomAnchor_;
+    std::unique_ptr<GamePreviewWindow> gamePreview_;
     double frameTopTwips_ = 0;
     // The scrolled content: the client area the window's fitted size gives, in pixels. Where the
     // window is smaller (a texture larger than the screen) the scroll bars reach the rest.
