@@ -1,5 +1,6 @@
 #include "editor/qt/EntryListWindow.h"
 
+#include <QResizeEvent>
 #include <QShowEvent>
 #include <QSignalBlocker>
 
@@ -56,6 +57,14 @@ void EntryListWindow::refresh() {
 void EntryListWindow::showEvent(QShowEvent* event) {
     KeepOutOfTaskbar(this);
     QWidget::showEvent(event);
+}
+
+void EntryListWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (!lstEntries) return;
+    const QRect design = ToQRect(ui::EntryListDescription().client);
+    const QRect place = ToQRect(ui::EntryListDescription().controls.front().place);
+    lstEntries->setGeometry(place.adjusted(0, 0, width() - design.width(), height() - design.height()));
 }
 
 }  // namespace vantrel

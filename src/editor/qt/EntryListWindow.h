@@ -24,6 +24,8 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    // The list keeps its margins as the window is sized.
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     MappingEditor& editor_;

@@ -11,7 +11,9 @@
 #include <QTest>
 
 #include "editor/qt/CanvasWidget.h"
+#include "editor/qt/DescribedWindow.h"
 #include "editor/qt/MainWindow.h"
+#include "ui/WindowDescriptions.h"
 #include "support/ScriptedUserInteraction.h"
 #include "support/TestData.h"
 #include "support/TgaFiles.h"
@@ -191,7 +193,7 @@ TEST_F(EditorJourney, TheEntryListFollowsTheDocumentAndSelectsTheRowClicked) {
     ASSERT_NE(list, nullptr);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(list));
     EXPECT_EQ(list->windowTitle(), "Entries");
-    EXPECT_EQ(list->size(), QSize(240, 300));
+    EXPECT_EQ(list->size(), ToQRect(ui::EntryListDescription().client).size());
     EXPECT_EQ(window.editor().selectedEntry(), 0) << "showing the list selected an entry";
     ASSERT_EQ(list->list()->count(), 2);
     EXPECT_EQ(list->list()->item(1)->text(), "MappedImage Two");
