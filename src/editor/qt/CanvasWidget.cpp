@@ -20,13 +20,15 @@ namespace {
 
 QColor ToQColor(std::uint32_t rgb) { return QColor::fromRgb(static_cast<QRgb>(rgb)); }
 
-// A one-device-pixel ring `reach` pixels outside a rectangle of device pixels.
-void FillRing(QPainter& painter, const QRect& inner, int reach, const QColor& colour) {
+// The four sides of a ring `thickness` device pixels wide whose outer edge lies `reach` pixels
+// outside a rectangle of device pixels.
+void AddRing(std::vector<QRect>& sides, const QRect& inner, int reach, int thickness) {
     const QRect outer = inner.adjusted(-reach, -reach, reach, reach);
-    painter.fillRect(QRect(outer.left(), outer.top(), outer.width(), 1), colour);
-    painter.fillRect(QRect(outer.left(), outer.bottom(), outer.width(), 1), colour);
-    painter.fillRect(QRect(outer.left(), outer.top() + 1, 1, outer.height() - 2), colour);
-    painter.fillRect(QRect(outer.right(), outer.top() + 1, 1, outer.height() - 2), colour);
+    const int middle = outer.height() - 2 * thickness;
+    sides.emplace_back(outer.left(), outer.top(), outer.width(), thickness);
+    sides.emplace_back(outer.left(), outer.bottom() - thickness + 1, outer.width(), thickness);
+    sides.emplace_back(outer.left(), outer.top() + thickness, thickness, middle);
+    sides.emplace_back(outer.right() - thickness + 1, outer.top() + thickness, thickness, middle);
 }
 
 }  // namespace
@@ -136,21 +138,47 @@ void CanvasWidget::paintOverlay(QPainter& painter, const QRect& area) {
     painter.save();
     painter.scale(1 / scale, 1 / scale);
     painter.setFont(font);
-    for (const OverlayShape& shape : shapes) {
-        const OverlayColours colours = ColoursFor(shape.style);
-        const QRect cut(shape.left * z, shape.top * z, shape.width * z, shape.height * z);
-        FillRing(painter, cut, 1, ToQColor(colours.halo));
-        FillRing(painter, cut, 2, ToQColor(colours.line));
-        FillRing(painter, cut, 3, ToQColor(colours.halo));
-        if (shape.label.empty()) continue;
-        const QString text = QString::fromStdString(shape.label);
-        QRect box(cut.left() - kOutlineReach, cut.top() - kOutlineReach - labelHeight,
-                  metrics.horizontalAdvance(text) + 4, labelHeight);
-        // Where there is no room above the outline, the name goes inside its top-left corner.
-        if (box.top() < 0) box.moveTopLeft(cut.topLeft());
-        painter.fillRect(box, ToQColor(colours.labelBack));
+    if (font.pixelSize() != labelPixelSize_) {
+        labels_.clear();
+        labelPixelSize_ = font.pixelSize();
+    }
+    // Shapes come grouped by style (entries, then the selection, then the picks); each group's
+    // outlines are filled in two calls, halo bands then lines, and its names go on top.
+    std::vector<QRect> halos, lines;
+    for (auto first = shapes.begin(); first != shapes.end();) {
+        const auto last = std::find_if(first, shapes.end(), [&](const OverlayShape& s) { return s.style != first->style; });
+        const OverlayColours colours = ColoursFor(first->style);
+        halos.clear();
+        lines.clear();
+        for (auto shape = first; shape != last; ++shape) {
+            const QRect cut(shape->left * z, shape->top * z, shape->width * z, shape->height * z);
+            AddRing(halos, cut, kOutlineReach, kOutlineReach);  // device pixels 1 to 3 outside
+            AddRing(lines, cut, 2, 1);                          // the line, between the halos
+        }
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(ToQColor(colours.halo));
+        painter.drawRects(halos.data(), static_cast<int>(halos.size()));
+        painter.setBrush(ToQColor(colours.line));
+        painter.drawRects(lines.data(), static_cast<int>(lines.size()));
+        const QColor labelBack = ToQColor(colours.labelBack);
         painter.setPen(ToQColor(colours.text));
-        painter.drawText(box.adjusted(2, 1, 0, 0), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
+        for (auto shape = first; shape != last; ++shape) {
+            if (shape->label.empty()) continue;
+            auto label = labels_.find(shape->label);
+            if (label == labels_.end()) {
+                label = labels_.emplace(shape->label, QStaticText(QString::fromStdString(shape->label))).first;
+                label->second.setTextFormat(Qt::PlainText);
+                label->second.prepare(QTransform(), font);
+            }
+            const int textWidth = static_cast<int>(std::ceil(label->second.size().width()));
+            const QPoint corner(shape->left * z, shape->top * z);
+            QRect box(corner.x() - kOutlineReach, corner.y() - kOutlineReach - labelHeight, textWidth + 4, labelHeight);
+            // Where there is no room above the outline, the name goes inside its top-left corner.
+            if (box.top() < 0) box.moveTopLeft(corner);
+            painter.fillRect(box, labelBack);
+            painter.drawStaticText(box.topLeft() + QPoint(2, 1), label->second);
+        }
+        first = last;
     }
     painter.restore();
 }

@@ -1,8 +1,11 @@
 #pragma once
 
 #include <QImage>
+#include <QStaticText>
 #include <QWidget>
 #include <functional>
+#include <string>
+#include <unordered_map>
 
 #include "targa/Canvas.h"
 
@@ -55,6 +58,10 @@ private:
     const MappingEditor* editor_ = nullptr;
     // The zoomed pixels of the last repaint, reused while the area is no larger.
     QImage zoomed_;
+    // The overlay's names laid out once each, for the face size they were laid out in: a repaint
+    // with a thousand names on view only draws them.
+    std::unordered_map<std::string, QStaticText> labels_;
+    int labelPixelSize_ = 0;
     int wheelRemainder_ = 0;
 };
 
