@@ -2,7 +2,7 @@
 // the editor takes) with 2,000 entries on it, the visible part of the canvas repainted at 100, 400
 // and 1600 %, with Show Entries on (the overlay drawn) against the same repaint with it off (the
 // peer: the texture alone). Runs on Qt's offscreen platform, so it measures the drawing, not a
-// display server. After the runs a table gives the overlay's share of each repaint.
+// display server. After the runs a table gives each repaint with the overlay over the same without.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -15,8 +15,10 @@
 #include <string>
 
 #include "GeneratedTextures.h"
+#include "RatioReporter.h"
 #include "editor/qt/CanvasWidget.h"
 #include "editor/qt/MainWindow.h"
+#include "support/ScriptedUserInteraction.h"
 #include "support/TargaWriter.h"
 
 namespace vantrel::bench {
@@ -26,28 +28,17 @@ namespace fs = std::filesystem;
 
 constexpr int kWidth = 1984, kHeight = 2117;
 
-class Answers : public UserInteraction {
-public:
-    std::string texture, mapping;
-    MessageResult messageBox(const MessageBoxRequest&) override { return MessageResult::Ok; }
-    std::string inputBox(const std::string&, const std::string&, const std::string&) override { return {}; }
-    std::optional<std::string> openFileDialog(const FileDialogRequest& request) override {
-        return request.title == "Open" ? texture : mapping;
-    }
-    std::optional<std::string> saveFileDialog(const FileDialogRequest&) override { return std::nullopt; }
-    std::optional<std::uint32_t> colorDialog(std::uint32_t) override { return std::nullopt; }
-};
-
 struct Scene {
     fs::path folder = fs::temp_directory_path() / "vantrel-canvas-bench";
-    Answers answers;
+    test::ScriptedUserInteraction answers;
     std::unique_ptr<MainWindow> window;
 
     Scene() {
         fs::create_directories(folder);
-        answers.texture = (folder / "Cameos.tga").string();
-        answers.mapping = (folder / "Cameos.ini").string();
-        test::WriteFileBytes(answers.texture, GenerateTexture(kWidth, kHeight, 24, false).bytes);
+        const std::string texture = (folder / "Cameos.tga").string();
+        const std::string mapping = (folder / "Cameos.ini").string();
+        answers.openAnswers = {texture, mapping};
+        test::WriteFileBytes(texture, GenerateTexture(kWidth, kHeight, 24, false).bytes);
         // 2,000 entries of 40 x 40 in a grid over the texture, named like a mod's.
         std::string ini;
         for (int k = 0; k < 2000; ++k) {
@@ -56,7 +47,7 @@ struct Scene {
                    std::to_string(x) + " Top:" + std::to_string(y) + " Right:" + std::to_string(x + 40) +
                    " Bottom:" + std::to_string(y + 40) + "\r\nEnd\r\n";
         }
-        test::WriteFileBytes(answers.mapping, ini);
+        test::WriteFileBytes(mapping, ini);
         window = std::make_unique<MainWindow>(&answers);
         window->setAvailableArea(QRect(0, 0, 1600, 1200));
         window->show();
@@ -104,40 +95,17 @@ BENCHMARK(BM_RepaintVisibleCanvas)
     ->ArgNames({"zoom", "entries"})
     ->Unit(benchmark::kMillisecond);
 
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    RatioReporter() : ConsoleReporter(OO_Tabular) {}
-    void ReportRuns(const std::vector<Run>& runs) override {
-        ConsoleReporter::ReportRuns(runs);
-        for (const auto& run : runs)
-            if (!run.error_occurred) times_[run.benchmark_name()] = run.GetAdjustedRealTime();
-    }
-    void Finalize() override {
-        ConsoleReporter::Finalize();
-        std::printf("\nRepaint with the overlay / without it (mean real time):\n");
-        for (const char* zoom : {"100", "400", "1600"}) {
-            const std::string on = std::string("BM_RepaintVisibleCanvas/zoom:") + zoom + "/entries:1";
-            const std::string off = std::string("BM_RepaintVisibleCanvas/zoom:") + zoom + "/entries:0";
-            if (times_.count(on) && times_.count(off))
-                std::printf("%5s %%: %.2f ms / %.2f ms = %.2f\n", zoom, times_[on], times_[off], times_[on] / times_[off]);
-        }
-    }
-
-private:
-    std::map<std::string, double> times_;
-};
-
 }  // namespace
 }  // namespace vantrel::bench
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    vantrel::bench::RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
+    std::vector<std::pair<std::string, std::string>> ratios;
+    for (const char* zoom : {"100", "400", "1600"})
+        ratios.emplace_back(std::string("BM_RepaintVisibleCanvas/zoom:") + zoom + "/entries:1",
+                            std::string("BM_RepaintVisibleCanvas/zoom:") + zoom + "/entries:0");
+    const int status = vantrel::bench::RunWithRatios(argc, argv, std::move(ratios));
     vantrel::bench::theScene.reset();
-    benchmark::Shutdown();
-    return 0;
+    return status;
 }

@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "GeneratedTextures.h"
+#include "RatioReporter.h"
 #include "check/CheckCommand.h"
 
 namespace vantrel::bench {
@@ -193,41 +194,11 @@ BENCHMARK(BM_LintModWithTextures)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(BM_LintModWithTheGamesArchives)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(BM_LintOneBlockOfManyStatusLines)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
-// Collects the mean real time of each benchmark for the ratio table.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    RatioReporter() : ConsoleReporter(OO_Tabular) {}
-    void ReportRuns(const std::vector<Run>& runs) override {
-        ConsoleReporter::ReportRuns(runs);
-        for (const auto& run : runs)
-            if (!run.error_occurred) {
-                const std::string name = run.benchmark_name();
-                times_[name.substr(0, name.find('/'))] = run.GetAdjustedRealTime();
-            }
-    }
-    void Finalize() override {
-        ConsoleReporter::Finalize();
-        auto ratio = [&](const char* a, const char* b) {
-            if (times_.count(a) && times_.count(b))
-                std::printf("%-32s / %-28s = %.2f\n", a, b, times_[a] / times_[b]);
-        };
-        std::printf("\nRatios of mean real time:\n");
-        ratio("BM_LintModWithTextures", "BM_ReadEveryByteOfTheMod");
-        ratio("BM_LintModWithTheGamesArchives", "BM_LintModWithTextures");
-    }
-
-private:
-    std::map<std::string, double> times_;
-};
-
 }  // namespace
 }  // namespace vantrel::bench
 
 int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    vantrel::bench::RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
-    return 0;
+    return vantrel::bench::RunWithRatios(argc, argv,
+                                         {{"BM_LintModWithTextures", "BM_ReadEveryByteOfTheMod"},
+                                          {"BM_LintModWithTheGamesArchives", "BM_LintModWithTextures"}});
 }

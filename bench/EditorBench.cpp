@@ -17,10 +17,13 @@
 #include <vector>
 
 #include "GeneratedTextures.h"
+#include "RatioReporter.h"
 #include "check/MappedImageParser.h"
 #include "editor/MappingDocument.h"
 #include "editor/MappingEditor.h"
 #include "editor/Overlay.h"
+#include "FakeEditorView.h"
+#include "support/ScriptedUserInteraction.h"
 #include "support/TargaWriter.h"
 
 namespace vantrel::bench {
@@ -76,37 +79,9 @@ void BM_UndoOrRedoOfADeletion(benchmark::State& state) {
 }
 
 // An editor with the 1984 x 1984 texture open and 2,000 of the mapping's entries on it.
-class NoQuestions : public UserInteraction {
-public:
-    std::string texture, mapping;
-    MessageResult messageBox(const MessageBoxRequest&) override { return MessageResult::Ok; }
-    std::string inputBox(const std::string&, const std::string&, const std::string&) override { return {}; }
-    std::optional<std::string> openFileDialog(const FileDialogRequest& request) override {
-        return request.title == "Open" ? texture : mapping;
-    }
-    std::optional<std::string> saveFileDialog(const FileDialogRequest&) override { return std::nullopt; }
-    std::optional<std::uint32_t> colorDialog(std::uint32_t) override { return std::nullopt; }
-};
-
-class NoWindow : public EditorView {
-public:
-    std::string boxText(Box) const override { return {}; }
-    void setBoxText(Box, const std::string&) override {}
-    void setWindowWidth(int) override {}
-    void setWindowHeight(int) override {}
-    void setFrameLeft(int) override {}
-    void setFrameTop(double) override {}
-    int frameHeight() const override { return 1215; }
-    void showDeleteDialog() override {}
-    void overlayChanged() override {}
-    void zoomChanged(int) override {}
-    void showEntryList() override {}
-    void showGamePreview() override {}
-};
-
 struct OverlayScene {
-    NoQuestions ui;
-    NoWindow view;
+    test::ScriptedUserInteraction ui;
+    test::FakeEditorView view;
     Canvas canvas{0xC0C0C0, 1984, 1984};
     MappingEditor editor{ui, view, canvas};
     fs::path folder = fs::temp_directory_path() / "vantrel-editor-bench";
@@ -114,14 +89,14 @@ struct OverlayScene {
     OverlayScene() {
         fs::create_directories(folder);
         const fs::path mapping = folder / "Cameos.ini";
-        ui.texture = (folder / "SCSmShellUserInterface512_000.tga").string();
-        test::WriteFileBytes(ui.texture, GenerateTexture(1984, 1984, 24, false).bytes);
+        const fs::path texture = folder / "SCSmShellUserInterface512_000.tga";
+        test::WriteFileBytes(texture, GenerateTexture(1984, 1984, 24, false).bytes);
         // The first 8,000 blocks: a quarter of them (2,000) name the texture.
         const std::string& all = BigMapping();
         std::size_t cut = 0;
         for (int k = 0; k <= 8000; ++k) cut = all.find("MappedImage", cut + 1);
         test::WriteFileBytes(mapping, all.substr(0, cut));
-        ui.mapping = mapping.string();
+        ui.openAnswers = {mapping.string(), texture.string()};
         editor.Load();
         editor.OpenMapping();
         editor.LoadUserFile();
@@ -155,47 +130,13 @@ BENCHMARK(BM_WholeDocumentText)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_UndoOrRedoOfADeletion)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_OverlayShapes)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    RatioReporter() : ConsoleReporter(OO_Tabular) {}
-    void ReportRuns(const std::vector<Run>& runs) override {
-        ConsoleReporter::ReportRuns(runs);
-        for (const auto& run : runs)
-            if (!run.error_occurred) times_[run.benchmark_name()] = run.GetAdjustedRealTime() * Scale(run.time_unit);
-    }
-    void Finalize() override {
-        ConsoleReporter::Finalize();
-        auto ratio = [&](const char* a, const char* b) {
-            if (times_.count(a) && times_.count(b))
-                std::printf("%-28s / %-24s = %.4f\n", a, b, times_[a] / times_[b]);
-        };
-        std::printf("\nRatios of mean real time:\n");
-        ratio("BM_OpenMapping", "BM_ParseAsTheGame");
-        ratio("BM_UndoOrRedoOfADeletion", "BM_WholeDocumentText");
-        ratio("BM_OverlayShapes/0", "BM_WholeDocumentText");
-        ratio("BM_OverlayShapes/1", "BM_WholeDocumentText");
-    }
-
-private:
-    static double Scale(benchmark::TimeUnit unit) {
-        switch (unit) {
-            case benchmark::kNanosecond: return 1e-9;
-            case benchmark::kMicrosecond: return 1e-6;
-            case benchmark::kMillisecond: return 1e-3;
-            default: return 1;
-        }
-    }
-    std::map<std::string, double> times_;
-};
-
 }  // namespace
 }  // namespace vantrel::bench
 
 int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    vantrel::bench::RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
-    return 0;
+    return vantrel::bench::RunWithRatios(argc, argv,
+                                         {{"BM_OpenMapping", "BM_ParseAsTheGame"},
+                                          {"BM_UndoOrRedoOfADeletion", "BM_WholeDocumentText"},
+                                          {"BM_OverlayShapes/0", "BM_WholeDocumentText"},
+                                          {"BM_OverlayShapes/1", "BM_WholeDocumentText"}});
 }
