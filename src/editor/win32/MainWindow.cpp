@@ -180,6 +180,7 @@ MainWindow::~MainWindow() {
     UnregisterModelessWindow(hwnd());
     ClearAcceleratorTarget(hwnd());
     fraInfo_.reset();
+    releaseBackBuffer();
     destroy();
     if (accelerators_) DestroyAcceleratorTable(accelerators_);
 }
@@ -443,51 +444,64 @@ SIZE MainWindow::pictureSize() const {
                 std::clamp<int>(editor_.intTextureHeight(), 0, canvas_.height())};
 }
 
-void MainWindow::paint(HDC target, const RECT& area) {
+bool MainWindow::ensureBackBuffer(int width, int height) {
+    if (bufferDc_ && width <= bufferSize_.cx && height <= bufferSize_.cy) return true;
+    // Grown to the client area (and never shrunk), so that sizing the window by hand does not
+    // make one each time.
+    RECT client;
+    GetClientRect(hwnd(), &client);
+    const int newWidth = std::max({width, static_cast<int>(client.right), static_cast<int>(bufferSize_.cx)});
+    const int newHeight = std::max({height, static_cast<int>(client.bottom), static_cast<int>(bufferSize_.cy)});
+    releaseBackBuffer();
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = newWidth;
+    info.bmiHeader.biHeight = -newHeight;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HDC screen = GetDC(hwnd());
+    bufferDc_ = CreateCompatibleDC(screen);
+    bufferBitmap_ = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    ReleaseDC(hwnd(), screen);
+    if (!bufferDc_ || !bufferBitmap_ || !bits) {
+        releaseBackBuffer();
+        return false;
+    }
+    bufferBits_ = static_cast<std::uint32_t*>(bits);
+    bufferSize_ = SIZE{newWidth, newHeight};
+    bufferOldBitmap_ = SelectObject(bufferDc_, bufferBitmap_);
+    SelectObject(bufferDc_, labelFont_.get());
+    return true;
+}
+
+void MainWindow::releaseBackBuffer() {
+    if (bufferDc_ && bufferOldBitmap_) SelectObject(bufferDc_, bufferOldBitmap_);
+    if (bufferBitmap_) DeleteObject(bufferBitmap_);
+    if (bufferDc_) DeleteDC(bufferDc_);
+    bufferDc_ = nullptr;
+    bufferBitmap_ = nullptr;
+    bufferOldBitmap_ = nullptr;
+    bufferBits_ = nullptr;
+    bufferSize_ = SIZE{0, 0};
+}
+
+void MainWindow::paint(HDC target, const RECT& requested) {
+    // Only the client area is ever drawn: a larger area (a printing request) is cut to it.
+    RECT client;
+    GetClientRect(hwnd(), &client);
+    RECT area;
+    if (!IntersectRect(&area, &requested, &client)) return;
     const int width = area.right - area.left;
     const int height = area.bottom - area.top;
-    if (width <= 0 || height <= 0) return;
     // Drawn off screen and shown at once, so the overlay never flickers over the texture. The
-    // buffer is a DIB of the area, so the zoomed texels are written into it directly.
-    BITMAPINFO bufferInfo{};
-    bufferInfo.bmiHeader.biSize = sizeof bufferInfo.bmiHeader;
-    bufferInfo.bmiHeader.biWidth = width;
-    bufferInfo.bmiHeader.biHeight = -height;
-    bufferInfo.bmiHeader.biPlanes = 1;
-    bufferInfo.bmiHeader.biBitCount = 32;
-    bufferInfo.bmiHeader.biCompression = BI_RGB;
-    void* bufferBits = nullptr;
-    HDC dc = CreateCompatibleDC(target);
-    HBITMAP bitmap = CreateDIBSection(target, &bufferInfo, DIB_RGB_COLORS, &bufferBits, nullptr, 0);
-    if (!bitmap || !bufferBits) {
-        DeleteDC(dc);
-        return;
-    }
-    HGDIOBJ oldBitmap = SelectObject(dc, bitmap);
-    SetViewportOrgEx(dc, -area.left, -area.top, nullptr);
-
+    // buffer is a DIB section in client coordinates: the texels are written into it directly.
+    if (!ensureBackBuffer(area.right, area.bottom)) return;
+    HDC dc = bufferDc_;
+    GdiFlush();  // the pixels are written by hand below: earlier drawing must have landed
     RECT canvasArea{};
-    if (ZoomFactor(editor_.zoomPercent()) == 1) {
-        // The canvas in client coordinates, moved by the scroll position.
-        canvasArea = RECT{-scrollX_, -scrollY_, canvas_.width() - scrollX_, canvas_.height() - scrollY_};
-        RECT shown;
-        if (IntersectRect(&shown, &area, &canvasArea)) {
-            // One call for the whole band of rows: the canvas memory is a 32-bit top-down DIB.
-            const int rows = shown.bottom - shown.top;
-            BITMAPINFO info{};
-            info.bmiHeader.biSize = sizeof info.bmiHeader;
-            info.bmiHeader.biWidth = canvas_.width();
-            info.bmiHeader.biHeight = -rows;
-            info.bmiHeader.biPlanes = 1;
-            info.bmiHeader.biBitCount = 32;
-            info.bmiHeader.biCompression = BI_RGB;
-            SetDIBitsToDevice(dc, shown.left, shown.top, static_cast<DWORD>(shown.right - shown.left),
-                              static_cast<DWORD>(rows), shown.left + scrollX_, 0, 0, static_cast<UINT>(rows),
-                              canvas_.row(shown.top + scrollY_), &info, DIB_RGB_COLORS);
-        }
-    } else {
-        paintZoomedCanvas(static_cast<std::uint32_t*>(bufferBits), area, canvasArea);
-    }
+    paintCanvas(area, canvasArea);
     // Beyond the canvas (a window stretched past it by hand, or a zoomed texture's end) the
     // window's own background shows.
     HBRUSH face = GetSysColorBrush(COLOR_BTNFACE);
@@ -500,48 +514,61 @@ void MainWindow::paint(HDC target, const RECT& area) {
                    area.bottom};
         if (below.right > below.left) FillRect(dc, &below, face);
     }
+    // The overlay is cut to the area: what lies outside it on the screen is already right.
+    const int saved = SaveDC(dc);
+    IntersectClipRect(dc, area.left, area.top, area.right, area.bottom);
     paintOverlay(dc, area);
+    RestoreDC(dc, saved);
 
-    SetViewportOrgEx(dc, 0, 0, nullptr);
-    BitBlt(target, area.left, area.top, width, height, dc, 0, 0, SRCCOPY);
-    SelectObject(dc, oldBitmap);
-    DeleteObject(bitmap);
-    DeleteDC(dc);
+    BitBlt(target, area.left, area.top, width, height, dc, area.left, area.top, SRCCOPY);
 }
 
-void MainWindow::paintZoomedCanvas(std::uint32_t* buffer, const RECT& area, RECT& drawn) {
+void MainWindow::paintCanvas(const RECT& area, RECT& drawn) {
     const int percent = editor_.zoomPercent();
     const int z = ZoomFactor(percent);
+    const std::size_t stride = static_cast<std::size_t>(bufferSize_.cx);
+    if (z == 1) {
+        // The canvas memory (the texture, or the wash around it) moved by the scroll position,
+        // row by row: its pixels are the buffer's.
+        drawn = RECT{-scrollX_, -scrollY_, canvas_.width() - scrollX_, canvas_.height() - scrollY_};
+        RECT shown;
+        if (!IntersectRect(&shown, &area, &drawn)) return;
+        const std::size_t count = static_cast<std::size_t>(shown.right - shown.left);
+        for (int y = shown.top; y < shown.bottom; ++y)
+            std::copy_n(canvas_.row(y + scrollY_) + (shown.left + scrollX_), count,
+                        bufferBits_ + static_cast<std::size_t>(y) * stride + shown.left);
+        return;
+    }
     const SIZE picture = pictureSize();
     // The zoomed texture in client coordinates; only the texels the area shows are read.
     drawn = RECT{-scrollX_, -scrollY_, static_cast<int>(picture.cx) * z - scrollX_,
                  static_cast<int>(picture.cy) * z - scrollY_};
-    const int width = area.right - area.left;
-    const TexelSpan columns = VisibleTexels(scrollX_ + area.left, width, percent, static_cast<int>(picture.cx));
-    const TexelSpan rows =
-        VisibleTexels(scrollY_ + area.top, area.bottom - area.top, percent, static_cast<int>(picture.cy));
-    if (columns.count == 0 || rows.count == 0) return;
-    // Each texel a z x z square, never smoothed: one device row is built from its texel row and
-    // copied to the rows below it that show the same texels.
     const int left = std::max(static_cast<int>(area.left), static_cast<int>(drawn.left));
     const int right = std::min(static_cast<int>(area.right), static_cast<int>(drawn.right));
     const int top = std::max(static_cast<int>(area.top), static_cast<int>(drawn.top));
     const int bottom = std::min(static_cast<int>(area.bottom), static_cast<int>(drawn.bottom));
+    if (left >= right || top >= bottom) return;
+    // Each texel a z x z square, never smoothed: one device row is built from its texel row and
+    // copied to the rows below it that show the same texels.
+    const int firstTexel = TexturePixelAt(left, scrollX_, percent);
     int builtFor = -1;
-    std::uint32_t* built = nullptr;
+    const std::uint32_t* built = nullptr;
     for (int y = top; y < bottom; ++y) {
-        std::uint32_t* out = buffer + static_cast<std::size_t>(y - area.top) * width + (left - area.left);
+        std::uint32_t* out = bufferBits_ + static_cast<std::size_t>(y) * stride + left;
         const int texelRow = TexturePixelAt(y, scrollY_, percent);
         if (texelRow == builtFor) {
             std::copy(built, built + (right - left), out);
             continue;
         }
         const std::uint32_t* in = canvas_.row(texelRow);
-        for (int x = left; x < right;) {
-            const int texel = TexturePixelAt(x, scrollX_, percent);
+        // The first texel may show partly; the others z device pixels each.
+        int x = left;
+        int texel = firstTexel;
+        while (x < right) {
             const int end = std::min(right, (texel + 1) * z - scrollX_);
             std::fill(out + (x - left), out + (end - left), in[texel]);
             x = end;
+            ++texel;
         }
         builtFor = texelRow;
         built = out;
@@ -564,19 +591,43 @@ void MainWindow::paintOverlay(HDC dc, const RECT& area) {
     const int percent = editor_.zoomPercent();
     const int z = ZoomFactor(percent);
     const SIZE picture = pictureSize();
-    // The texels the area shows, and a texel more on each side for the halos.
-    const TexelSpan columns = VisibleTexels(scrollX_ + area.left - 1, area.right - area.left + 2, percent,
-                                            std::max(1, static_cast<int>(picture.cx)));
-    const TexelSpan rows = VisibleTexels(scrollY_ + area.top - 1, area.bottom - area.top + 2, percent,
-                                         std::max(1, static_cast<int>(picture.cy)));
+    HGDIOBJ oldFont = SelectObject(dc, labelFont_.get());
+    // A name's box reaches up to its height above an outline (or below the outline's top, where
+    // the texture's edge puts it inside) and as far right as the name is long: the shapes asked
+    // for are those whose outline or name can reach into the area, so that a scroll that shows a
+    // strip never leaves half a name in it.
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    std::size_t longestName = 0;
+    for (const std::string& name : editor_.colNames()) longestName = std::max(longestName, name.size());
+    const int labelHeight = static_cast<int>(metrics.tmHeight) + 4;
+    const int labelWidth = static_cast<int>(longestName) * static_cast<int>(metrics.tmMaxCharWidth) + 8;
+    const TexelSpan columns =
+        VisibleTexels(scrollX_ + area.left - 3, area.right - area.left + 3 + labelWidth, percent,
+                      std::max(1, static_cast<int>(picture.cx)));
+    const TexelSpan rows = VisibleTexels(scrollY_ + area.top - labelHeight, area.bottom - area.top + 2 * labelHeight,
+                                         percent, std::max(1, static_cast<int>(picture.cy)));
     const TexelRect visible{columns.first, rows.first, std::max(1, columns.count), std::max(1, rows.count)};
     const std::vector<OverlayShape> shapes = OverlayShapes(editor_, visible);
-    if (shapes.empty()) return;
+    if (shapes.empty()) {
+        SelectObject(dc, oldFont);
+        return;
+    }
 
-    HGDIOBJ oldFont = SelectObject(dc, labelFont_.get());
+    // One pair of brushes per style, made when first needed.
+    struct Brushes {
+        HBRUSH halo = nullptr;
+        HBRUSH line = nullptr;
+    };
+    Brushes brushes[4];
     SetBkMode(dc, OPAQUE);
     for (const OverlayShape& shape : shapes) {
         const OverlayColours colours = ColoursFor(shape.style);
+        Brushes& brush = brushes[static_cast<int>(shape.style) & 3];
+        if (!brush.halo) {
+            brush.halo = CreateSolidBrush(ToColorRef(colours.halo));
+            brush.line = CreateSolidBrush(ToColorRef(colours.line));
+        }
         // The texels the game cuts, in client pixels: the line runs on their outermost device
         // pixels, a halo pixel on either side of it. A rectangle the game cuts nothing of is a
         // line one device pixel wide; a corner marker rings its texel.
@@ -585,17 +636,16 @@ void MainWindow::paintOverlay(HDC dc, const RECT& area) {
         rect.right = std::max(rect.right, rect.left + 1);
         rect.bottom = std::max(rect.bottom, rect.top + 1);
         if (shape.style == OverlayStyle::Corner) InflateRect(&rect, 2, 2);
-        HBRUSH halo = CreateSolidBrush(ToColorRef(colours.halo));
-        HBRUSH line = CreateSolidBrush(ToColorRef(colours.line));
         RECT outer = rect;
         InflateRect(&outer, 1, 1);
-        Outline(dc, outer, halo);
         RECT inner = rect;
         InflateRect(&inner, -1, -1);
-        Outline(dc, inner, halo);
-        Outline(dc, rect, line);
-        DeleteObject(line);
-        DeleteObject(halo);
+        RECT reached;
+        if (IntersectRect(&reached, &outer, &area)) {
+            Outline(dc, outer, brush.halo);
+            Outline(dc, inner, brush.halo);
+            Outline(dc, rect, brush.line);
+        }
 
         if (shape.label.empty()) continue;
         // The name on its own box, just above the outline's top-left corner; inside the outline
@@ -605,10 +655,15 @@ void MainWindow::paintOverlay(HDC dc, const RECT& area) {
         GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
         RECT box{outer.left, outer.top - extent.cy - 2, outer.left + extent.cx + 4, outer.top};
         if (box.top < -scrollY_) OffsetRect(&box, 0, inner.top + 1 - box.top);
+        if (!IntersectRect(&reached, &box, &area)) continue;
         SetBkColor(dc, ToColorRef(colours.labelBack));
         SetTextColor(dc, ToColorRef(colours.text));
         ExtTextOutW(dc, box.left + 2, box.top + 1, ETO_OPAQUE, &box, text.c_str(), static_cast<UINT>(text.size()),
                     nullptr);
+    }
+    for (const Brushes& brush : brushes) {
+        if (brush.halo) DeleteObject(brush.halo);
+        if (brush.line) DeleteObject(brush.line);
     }
     SelectObject(dc, oldFont);
 }
@@ -757,8 +812,12 @@ void MainWindow::scrollTo(int x, int y) {
         // The frame moves with the canvas; the strips uncovered are painted from the canvas memory.
         ScrollWindowEx(hwnd(), dx, dy, nullptr, nullptr, nullptr, nullptr, SW_INVALIDATE | SW_SCROLLCHILDREN);
     } else {
-        // The frame stays; the canvas around it is drawn anew from the texels now in view.
-        InvalidateRect(hwnd(), nullptr, FALSE);
+        // The canvas moves and only the strips it uncovers are drawn anew; the frame stays where
+        // it is, so the copy of the frame the move carried onto the canvas is drawn over too.
+        ScrollWindowEx(hwnd(), dx, dy, nullptr, nullptr, nullptr, nullptr, SW_INVALIDATE);
+        RECT carried = ChildRect(frame());
+        OffsetRect(&carried, dx, dy);
+        InvalidateRect(hwnd(), &carried, FALSE);
     }
 }
 

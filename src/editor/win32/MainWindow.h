@@ -112,10 +112,14 @@ private:
     // Ctrl+wheel over the canvas: one zoom step about the texture point under the cursor.
     bool onControlWheel(WPARAM wParam, LPARAM lParam);
     void paint(HDC dc, const RECT& area);
-    // The canvas's texels that fall in the area (client coordinates), each as a z x z square, into
-    // a 32-bit top-down buffer of the area's size; drawn receives the zoomed texture's rectangle.
-    void paintZoomedCanvas(std::uint32_t* buffer, const RECT& area, RECT& drawn);
-    // The overlay's outlines and names over the canvas, those the area shows only.
+    // The back buffer: a 32-bit top-down DIB section at least as large as the client area, in
+    // client coordinates. Made again only when the client grows past it; false when it cannot be.
+    bool ensureBackBuffer(int width, int height);
+    void releaseBackBuffer();
+    // The canvas's texels that fall in the area (client coordinates), each as a z x z square,
+    // written into the back buffer; drawn receives the zoomed texture's rectangle.
+    void paintCanvas(const RECT& area, RECT& drawn);
+    // The overlay's outlines and names over the canvas, those that reach into the area only.
     void paintOverlay(HDC dc, const RECT& area);
     // The part of the canvas the zoom shows: the texture (nothing before one is open).
     SIZE pictureSize() const;
@@ -157,6 +161,12 @@ private:
     std::unique_ptr<EntryListWindow> entryList_;
     // The font of the overlay's names.
     Font labelFont_;
+    // The back buffer (see ensureBackBuffer): its memory device context, bitmap, pixels and size.
+    HDC bufferDc_ = nullptr;
+    HBITMAP bufferBitmap_ = nullptr;
+    HGDIOBJ bufferOldBitmap_ = nullptr;
+    std::uint32_t* bufferBits_ = nullptr;
+    SIZE bufferSize_{0, 0};
     // The frame's place in the content at 100 % (where the editor puts it), in pixels.
     POINT frameContent_{0, 0};
     // Where the next zoom change keeps the texture point (client coordinates); the view's centre

@@ -4,6 +4,8 @@
 // journey from Open Mapping to the saved bytes.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -240,6 +242,71 @@ TEST_F(ZoomOverlayTest, OutlineAtItsDevicePixels) {
         {31, 38, Colour(colours.labelBack)},
     };
     for (const Expected& e : expected) EXPECT_EQ(ShownPixel(e.x, e.y), e.colour) << e.x << "," << e.y;
+}
+
+// The client area's pixels as the screen shows them, row by row.
+std::vector<std::uint32_t> ClientPixels(HWND window) {
+    UpdateWindow(window);
+    RECT client;
+    GetClientRect(window, &client);
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = client.right;
+    info.bmiHeader.biHeight = -client.bottom;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HDC screen = GetDC(window);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, client.right, client.bottom, screen, 0, 0, SRCCOPY);
+    GdiFlush();
+    std::vector<std::uint32_t> pixels(static_cast<const std::uint32_t*>(bits),
+                                      static_cast<const std::uint32_t*>(bits) + client.right * client.bottom);
+    for (std::uint32_t& pixel : pixels) pixel &= 0xFFFFFF;
+    SelectObject(memory, old);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(window, screen);
+    return pixels;
+}
+
+// Scrolling repaints only the strips it uncovers: after every step, in each direction and at
+// each zoom, with outlines and names crossing the view's edges, the window shows exactly what a
+// repaint of the whole of it shows.
+TEST_F(ZoomOverlayTest, ScrollStepsShowWhatAWholeRepaintShows) {
+    LoadGradient(200, 150);
+    OpenMapping();
+    ASSERT_TRUE(window.editor().showEntries());
+    // The corners picked, so that the pending rectangle is drawn too.
+    PressAt(window.hwnd(), POINT{5, 30}, WM_LBUTTONDOWN, MK_LBUTTON);
+    PressAt(window.hwnd(), POINT{60, 70}, WM_LBUTTONDOWN, MK_LBUTTON);
+    struct Step {
+        UINT message;
+        WPARAM request;
+    };
+    const Step steps[] = {{WM_HSCROLL, SB_LINEDOWN}, {WM_VSCROLL, SB_LINEDOWN}, {WM_HSCROLL, SB_LINEUP},
+                          {WM_VSCROLL, SB_LINEUP}};
+    for (const int percent : {100, 400, 1600}) {
+        ZoomTo(percent);
+        SendMessageW(window.hwnd(), WM_HSCROLL, SB_TOP, 0);
+        SendMessageW(window.hwnd(), WM_VSCROLL, SB_TOP, 0);
+        for (const Step& step : steps)
+            for (int i = 0; i < 6; ++i) {
+                const POINT before = window.scrollPosition();
+                SendMessageW(window.hwnd(), step.message, step.request, 0);
+                const std::vector<std::uint32_t> scrolled = ClientPixels(window.hwnd());
+                InvalidateRect(window.hwnd(), nullptr, FALSE);
+                const std::vector<std::uint32_t> repainted = ClientPixels(window.hwnd());
+                const auto differs = std::mismatch(scrolled.begin(), scrolled.end(), repainted.begin());
+                ASSERT_TRUE(differs.first == scrolled.end())
+                    << percent << "%, scrolled from " << before.x << "," << before.y << " to "
+                    << window.scrollPosition().x << "," << window.scrollPosition().y << ": pixel "
+                    << (differs.first - scrolled.begin()) << " differs";
+            }
+    }
 }
 
 // The journey: Open Mapping, zoom to 400 %, two corners by presses, Complete, Undo, Redo, select
