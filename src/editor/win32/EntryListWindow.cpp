@@ -30,7 +30,7 @@ EntryListWindow::EntryListWindow(MappingEditor& editor, HWND owner) : editor_(ed
     const ui::ControlDescription& list = description.control("lstEntries");
     lstEntries_ = CreateControl(hwnd(), list, kEntryListControlId, font_.get(), dpi);
     RegisterModelessWindow(hwnd());
-    PlaceStartPosition(hwnd(), owner);
+    PlaceBeside(hwnd(), owner, Side::Right);
     refresh();
 }
 

@@ -52,7 +52,7 @@ GamePreviewWindow::GamePreviewWindow(const MappingEditor& editor, HWND owner) : 
         if (std::string_view(control.name) == "lblSize") lblSize_ = label;
         if (std::string_view(control.name) == "lblNote") lblNote_ = label;
     }
-    PlaceStartPosition(hwnd(), owner);
+    PlaceBeside(hwnd(), owner, Side::Left);
     refresh();
 }
 

@@ -292,6 +292,30 @@ void PlaceStartPosition(HWND window, HWND over) {
     SetWindowPos(window, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+void PlaceBeside(HWND window, HWND owner, Side first) {
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    if (!owner || !GetMonitorInfoW(MonitorFromWindow(owner, MONITOR_DEFAULTTONEAREST), &monitor)) return;
+    const RECT area = monitor.rcWork;
+    RECT beside, place;
+    GetWindowRect(owner, &beside);
+    GetWindowRect(window, &place);
+    const int width = place.right - place.left;
+    const int height = place.bottom - place.top;
+    const int right = beside.right;
+    const int left = beside.left - width;
+    const bool rightFits = right + width <= area.right;
+    const bool leftFits = left >= area.left;
+    int x;
+    if (first == Side::Right)
+        x = rightFits || !leftFits ? right : left;
+    else
+        x = leftFits || !rightFits ? left : right;
+    x = std::max<int>(area.left, std::min<int>(x, area.right - width));
+    const int y = std::max<int>(area.top, std::min<int>(beside.top, area.bottom - height));
+    SetWindowPos(window, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 HWND TaskbarlessOwner() {
     static HWND owner = [] {
         WNDCLASSEXW windowClass{};

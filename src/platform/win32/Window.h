@@ -126,6 +126,12 @@ std::wstring BreakLinesAtSpaces(HWND window, HFONT font, const std::wstring& tex
 // kept on it. Call before the window is first shown.
 void PlaceStartPosition(HWND window, HWND over = nullptr);
 
+// A tool window's first place: beside its owner, on the side given first where the work area has
+// room there, else on the other side, else as far that way as the work area allows (over the
+// owner's edge), its top level with the owner's. Keeps the owner's canvas in view.
+enum class Side { Right, Left };
+void PlaceBeside(HWND window, HWND owner, Side first);
+
 // An invisible top-level window that owns the windows that stay out of the taskbar (About, the
 // tutorial, the delete dialog). An owned window has no taskbar button, yet keeps the full caption
 // and the window manager's frame a tool window would lose; the owner is never shown, so the

@@ -435,7 +435,7 @@ TEST_F(LargeTextureTest, ScrollBarsShowOnlyWhileTheTextureDoesNotFit) {
     for (int open = 0; open < 4; ++open) {
         LoadGradient(open % 2 ? 300 : 512, 256);
         LoadGradient(512, 256);
-        PumpFor(20);
+        PumpFor(100);  // long enough for Wine to settle the bars on a busy machine
         EXPECT_EQ(bars(), 0) << "open " << open;
     }
     const SIZE fitted = client();
@@ -446,14 +446,14 @@ TEST_F(LargeTextureTest, ScrollBarsShowOnlyWhileTheTextureDoesNotFit) {
 
     SetWindowPos(window.hwnd(), nullptr, 0, 0, Width(outer) - 200, Height(outer) - 100,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    PumpFor(20);
+    PumpFor(100);  // long enough for Wine to settle the bars on a busy machine
     EXPECT_EQ(bars(), WS_HSCROLL | WS_VSCROLL) << "smaller than the texture both ways";
     SetWindowPos(window.hwnd(), nullptr, 0, 0, Width(outer) + 100, Height(outer) - 100,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    PumpFor(20);
+    PumpFor(100);  // long enough for Wine to settle the bars on a busy machine
     EXPECT_EQ(bars(), WS_VSCROLL) << "only the height is short, and the width has room for the bar";
     SetWindowPos(window.hwnd(), nullptr, 0, 0, Width(outer), Height(outer), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    PumpFor(20);
+    PumpFor(100);  // long enough for Wine to settle the bars on a busy machine
     EXPECT_EQ(bars(), 0) << "the size given back: no bar stays";
     EXPECT_EQ(client().cx, fitted.cx);
     EXPECT_EQ(client().cy, fitted.cy);
