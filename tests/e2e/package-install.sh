@@ -80,9 +80,9 @@ main=$(find_window '^Vantrel 2\.0$') || { echo "no main window" >&2; kill $app; 
 sleep 0.5
 import -window root "$out/2-main.png"
 xprop -id "$main" WM_CLASS
-# Help, Online Tutorial from the keyboard: Alt reaches the menu bar, Help is the third menu.
+# Help, Online Tutorial from the keyboard: Alt reaches the menu bar, Help is the fourth menu.
 xdotool windowfocus --sync "$main"; sleep 0.3
-xdotool key alt; sleep 0.3; xdotool key Right Right Down; sleep 0.3; xdotool key Down Return
+xdotool key alt; sleep 0.3; xdotool key Right Right Right Down; sleep 0.3; xdotool key Down Return
 find_window '^Online Tutorial$' >/dev/null || { echo "no tutorial window" >&2; kill $app; exit 1; }
 sleep 2
 import -window root "$out/3-tutorial.png"

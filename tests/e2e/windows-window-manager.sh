@@ -77,9 +77,9 @@ sleep 0.3; xdotool key alt+F4
 window_gone '^Delete Entry$' || fail "the delete dialog did not close from the window manager"
 xdotool windowfocus --sync "$main" 2>/dev/null || true; sleep 0.3
 
-# Help is the third menu title (x 69 to 91 in the menu bar); its first item is About, its second
-# the tutorial.
-help_x=$((mx + 78)); help_y=$((my + 9))
+# Help is the fourth menu title (x 100 to 121 in the menu bar, after File, Edit and View); its
+# first item is About, its second the tutorial.
+help_x=$((mx + 110)); help_y=$((my + 9))
 xdotool mousemove "$help_x" "$help_y" click 1; sleep 0.5; xdotool key Down Return
 about=$(find_window '^About Vantrel$') || fail "Help, About opened no About dialog"
 sleep 0.5
