@@ -119,7 +119,7 @@ sleep 0.5
 kill -0 $app 2>/dev/null || fail "Cancel ended the program"
 # The close control (the window manager's Alt+F4) asks the same. With About open, No closes the
 # main window without saving and the program goes on until its last window, About, is closed.
-xdotool mousemove $((x0 + 74)) $((y0 - 10)); sleep 0.2; xdotool click 1; sleep 0.5; xdotool key Down Return
+xdotool mousemove $((x0 + 110)) $((y0 - 10)); sleep 0.2; xdotool click 1; sleep 0.5; xdotool key Down Return
 about=$(find_window '^About Vantrel$') || fail "Help, About opened no About dialog"
 focus "$main"; xdotool key alt+F4
 question=$(find_window '^Vantrel$' "$main") || fail "closing the window asked nothing"
