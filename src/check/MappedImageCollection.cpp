@@ -1,6 +1,7 @@
 #include "check/MappedImageCollection.h"
 
 #include "check/GameIniTokens.h"
+#include "targa/GameCut.h"
 
 namespace vantrel::check {
 
@@ -78,8 +79,8 @@ std::vector<Finding> MappedImageCollection::apply(const std::string& file, const
             case ImageField::Coords:
                 image.coords = a.rect;
                 image.coordsAt = place;
-                image.imageWidth = a.rect.right - a.rect.left;
-                image.imageHeight = a.rect.bottom - a.rect.top;
+                image.imageWidth = GameCutWidth(GameRect{a.rect.left, a.rect.top, a.rect.right, a.rect.bottom});
+                image.imageHeight = GameCutHeight(GameRect{a.rect.left, a.rect.top, a.rect.right, a.rect.bottom});
                 dividedBy = {image.textureWidth, image.textureHeight};
                 coordsLine = a.line;
                 break;
