@@ -113,10 +113,13 @@ TEST(Windows1252CodePage, MapsTheWholeHighBlockAndRefusesItsGapsAndBadUtf8) {
                              "\u02dc", "\u2122", "\u0161", "\u203a", "\u0153", nullptr,  "\u017e", "\u0178"};
     for (int k = 0; k < 32; ++k) {
         if (block[k]) EXPECT_EQ(codePage->Encode(block[k]), std::string(1, static_cast<char>(0x80 + k))) << k;
-        // The C1 control of the same value is never written as that byte.
+        // The C1 control of the same value is never written as that byte, but a gap byte read
+        // from a file is shown as it.
         const char c1[] = {'\xc2', static_cast<char>(0x80 + k), 0};
         EXPECT_EQ(codePage->Encode(c1), std::nullopt) << k;
+        EXPECT_EQ(codePage->Decode(std::string(1, static_cast<char>(0x80 + k))), block[k] ? block[k] : c1) << k;
     }
+    EXPECT_EQ(codePage->Decode("Tank \xe9\xff"), "Tank \u00e9\u00ff");
     // Latin-1 above the block maps to itself.
     EXPECT_EQ(codePage->Encode("\u00a0\u00ff"), "\xa0\xff");
     for (const std::string& bad : {std::string("\xc0\xaf"),            // overlong '/'
