@@ -207,10 +207,7 @@ void MappingEditor::CompleteEntry() {
 
     blnLeftTopPicked_ = false;
     blnRightBottomPicked_ = false;
-    view_.setBoxText(Box::Top, "");
-    view_.setBoxText(Box::Bottom, "");
-    view_.setBoxText(Box::Right, "");
-    view_.setBoxText(Box::Left, "");
+    EmptyBoxes();
     blnSaved_ = false;
     selectedEntry_ = 0;
     view_.overlayChanged();
@@ -271,11 +268,29 @@ void MappingEditor::Save() {
     }
 }
 
-bool MappingEditor::MayReplaceDocument() {
-    if (blnSaved_) return true;
-    const MessageResult answer = ui_.messageBox(MessageBoxRequest{
+MessageResult MappingEditor::AskToSaveWork() {
+    return ui_.messageBox(MessageBoxRequest{
         "The map information has changed since your last save.  Would you like to save your work?",
         MessageButtons::YesNoCancel, MessageIcon::None, kApplicationTitle, MessageResult::Yes});
+}
+
+bool MappingEditor::RefuseWithoutSelection() {
+    if (selectedEntry_ != 0) return false;
+    ui_.message("Select an entry first: Ctrl+click inside its outline, or choose it from View, Entry List.",
+                kApplicationTitle);
+    return true;
+}
+
+void MappingEditor::EmptyBoxes() {
+    view_.setBoxText(Box::Top, "");
+    view_.setBoxText(Box::Bottom, "");
+    view_.setBoxText(Box::Right, "");
+    view_.setBoxText(Box::Left, "");
+}
+
+bool MappingEditor::MayReplaceDocument() {
+    if (blnSaved_) return true;
+    const MessageResult answer = AskToSaveWork();
     if (answer == MessageResult::No) return true;
     if (answer != MessageResult::Yes) return false;
     Save();
@@ -338,11 +353,7 @@ void MappingEditor::Redo() {
 }
 
 void MappingEditor::UpdateEntry() {
-    if (selectedEntry_ == 0) {
-        ui_.message("Select an entry first: Ctrl+click inside its outline, or choose it from View, Entry List.",
-                    kApplicationTitle);
-        return;
-    }
+    if (RefuseWithoutSelection()) return;
     const auto rectangle = CheckedBoxes();
     if (!rectangle) return;
     if (document_.entry(selectedEntry_).coords == *rectangle) return;
@@ -351,11 +362,7 @@ void MappingEditor::UpdateEntry() {
 }
 
 void MappingEditor::RenameEntry() {
-    if (selectedEntry_ == 0) {
-        ui_.message("Select an entry first: Ctrl+click inside its outline, or choose it from View, Entry List.",
-                    kApplicationTitle);
-        return;
-    }
+    if (RefuseWithoutSelection()) return;
     const DocumentEntry& entry = document_.entry(selectedEntry_);
     const std::string answer = ui_.inputBox("Enter Entry Name", "Entry Name", entry.name);
     if (answer.empty()) return;
@@ -376,10 +383,7 @@ void MappingEditor::RenameEntry() {
 }
 
 void MappingEditor::ClearCorners() {
-    view_.setBoxText(Box::Top, "");
-    view_.setBoxText(Box::Bottom, "");
-    view_.setBoxText(Box::Right, "");
-    view_.setBoxText(Box::Left, "");
+    EmptyBoxes();
     blnLeftTopPicked_ = false;
     blnRightBottomPicked_ = false;
     selectedEntry_ = 0;
@@ -454,9 +458,7 @@ void MappingEditor::ToggleShowEntries() {
 
 bool MappingEditor::Exit() {
     if (blnSaved_) return true;
-    const MessageResult answer = ui_.messageBox(MessageBoxRequest{
-        "The map information has changed since your last save.  Would you like to save your work?",
-        MessageButtons::YesNoCancel, MessageIcon::None, kApplicationTitle, MessageResult::Yes});
+    const MessageResult answer = AskToSaveWork();
     switch (answer) {
         case MessageResult::Yes:
             Save();

@@ -105,6 +105,12 @@ private:
     // The checks Complete Entry and Update Entry make of the boxes, each failure with its message;
     // the rectangle when all pass.
     std::optional<EntryRectangle> CheckedBoxes();
+    // The question Exit and Open Mapping ask about unsaved work.
+    MessageResult AskToSaveWork();
+    // Update and Rename need a selected entry; without one a message says how to select one.
+    bool RefuseWithoutSelection();
+    // The four coordinate boxes emptied, in the order the commands have always emptied them.
+    void EmptyBoxes();
     // Asks about unsaved work before the document is replaced: true to go on.
     bool MayReplaceDocument();
     // After any change to the document: the saved flag from the history, the selection kept valid.
